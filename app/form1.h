@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QMainWindow>
+
+class ColorEditor;
+
+// The main window. It is built from the layout table; its load step then fills
+// the color editor (value labels, sample and hex code from the scroll bars) and
+// paints the stock swatches from the settings store. The editor owns the update
+// chain; everything else that changes the color does so by assigning the scroll
+// bars and lets their change events do the rest.
+class Form1 : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit Form1(QWidget *parent = nullptr);
+
+    // Shows the window centred on its screen with the focus on VScroll1.
+    void showCentered();
+
+    template <typename T> T *control(const char *name) const
+    {
+        return findChild<T *>(QLatin1String(name));
+    }
+
+    ColorEditor *editor() const { return m_editor; }
+
+private:
+    void Form_Load();
+    void menu_f_00_Click();
+
+    ColorEditor *m_editor = nullptr;
+};

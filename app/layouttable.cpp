@@ -1,0 +1,99 @@
+#include "app/layouttable.h"
+
+#include <cstring>
+
+namespace {
+using K = ControlKind;
+
+const FontSpec proportional12{"ＭＳ Ｐゴシック,MS PGothic,Noto Sans CJK JP", 12.0, false};
+const FontSpec fixedPitch12{"ＭＳ ゴシック,MS Gothic,Noto Sans Mono CJK JP", 12.0, false};
+
+constexpr qint64 lightRed = 0x8080FF;   // 255, 128, 128
+constexpr qint64 lightGreen = 0x80FF80; // 128, 255, 128
+constexpr qint64 lightBlue = 0xFF8080;  // 128, 128, 255
+constexpr qint64 white = 0xFFFFFF;
+constexpr qint64 grey = 0x808080;
+constexpr qint64 none = defaultColor;
+} // namespace
+
+namespace LayoutTable {
+
+const WindowSpec &form1()
+{
+    static const WindowSpec window{"Tinvue", 5115, 4275, ":/icons/tinvue.svg"};
+    return window;
+}
+
+// In creation order; within a parent, later controls lie above earlier ones.
+const std::vector<ControlSpec> &form1Controls()
+{
+    // clang-format off
+    static const std::vector<ControlSpec> controls{
+    //   name        kind              parent    left  top   width height  text            font             back        fore  border centred tab  tooltip  picture
+        {"Frame4",   K::Frame,         nullptr, {  60, 3180, 4995, 1035}, "Color Stock",   nullptr,         none,       none, 0, false, 10, nullptr, nullptr},
+        {"Label19",  K::Label,         "Frame4",{4320,  600,  555,  315}, "",              &proportional12, white,      none, 1, true,  26, nullptr, nullptr},
+        {"Label18",  K::Label,         "Frame4",{3720,  600,  555,  315}, "",              &proportional12, white,      none, 1, true,  25, nullptr, nullptr},
+        {"Label17",  K::Label,         "Frame4",{3120,  600,  555,  315}, "",              &proportional12, white,      none, 1, true,  24, nullptr, nullptr},
+        {"Label16",  K::Label,         "Frame4",{2520,  600,  555,  315}, "",              &proportional12, white,      none, 1, true,  23, nullptr, nullptr},
+        {"Label15",  K::Label,         "Frame4",{1920,  600,  555,  315}, "",              &proportional12, white,      none, 1, true,  22, nullptr, nullptr},
+        {"Label14",  K::Label,         "Frame4",{1320,  600,  555,  315}, "",              &proportional12, white,      none, 1, true,  21, nullptr, nullptr},
+        {"Label13",  K::Label,         "Frame4",{ 720,  600,  555,  315}, "",              &proportional12, white,      none, 1, true,  20, nullptr, nullptr},
+        {"Label12",  K::Label,         "Frame4",{ 120,  600,  555,  315}, "",              &proportional12, white,      none, 1, true,  19, nullptr, nullptr},
+        {"Label11",  K::Label,         "Frame4",{4320,  240,  555,  315}, "",              &proportional12, white,      none, 1, true,  18, nullptr, nullptr},
+        {"Label10",  K::Label,         "Frame4",{3720,  240,  555,  315}, "",              &proportional12, white,      none, 1, true,  17, nullptr, nullptr},
+        {"Label9",   K::Label,         "Frame4",{3120,  240,  555,  315}, "",              &proportional12, white,      none, 1, true,  16, nullptr, nullptr},
+        {"Label8",   K::Label,         "Frame4",{2520,  240,  555,  315}, "",              &proportional12, white,      none, 1, true,  15, nullptr, nullptr},
+        {"Label7",   K::Label,         "Frame4",{1920,  240,  555,  315}, "",              &proportional12, white,      none, 1, true,  14, nullptr, nullptr},
+        {"Label6",   K::Label,         "Frame4",{1320,  240,  555,  315}, "",              &proportional12, white,      none, 1, true,  13, nullptr, nullptr},
+        {"Label5",   K::Label,         "Frame4",{ 720,  240,  555,  315}, "",              &proportional12, white,      none, 1, true,  12, nullptr, nullptr},
+        {"Label4",   K::Label,         "Frame4",{ 120,  240,  555,  315}, "",              &proportional12, white,      none, 1, true,  11, nullptr, nullptr},
+        {"Frame3",   K::Frame,         nullptr, {2040,   60, 3015, 3075}, "Color Sample",  nullptr,         none,       none, 0, false,  9, nullptr, nullptr},
+        {"Shape1",   K::Shape,         "Frame3",{ 120,  240, 2775, 2715}, nullptr,         nullptr,         none,       none, 1, false, -1, nullptr, nullptr},
+        {"Frame2",   K::Frame,         nullptr, {  60,   60, 1935,  675}, "HTML HEX Code", nullptr,         none,       none, 0, false,  7, nullptr, nullptr},
+        {"Command1", K::PictureButton, "Frame2",{1440,  195,  375,  375}, nullptr,         nullptr,         none,       none, 0, false, 27, "クリップボードへコピー", ":/icons/copy.svg"},
+        {"Text1",    K::TextBox,       "Frame2",{ 120,  240, 1215,  315}, "Text1",         &fixedPitch12,   none,       none, 0, false,  8, nullptr, nullptr},
+        {"Frame1",   K::Frame,         nullptr, {  60,  780, 1935, 2355}, "RGB Color",     nullptr,         none,       none, 0, false,  0, nullptr, nullptr},
+        {"VScroll1", K::ScrollBar,     "Frame1",{ 120,  540,  495, 1695}, nullptr,         nullptr,         none,       none, 0, false,  1, nullptr, nullptr},
+        {"VScroll2", K::ScrollBar,     "Frame1",{ 720,  540,  495, 1695}, nullptr,         nullptr,         none,       none, 0, false,  2, nullptr, nullptr},
+        {"VScroll3", K::ScrollBar,     "Frame1",{1320,  540,  495, 1695}, nullptr,         nullptr,         none,       none, 0, false,  3, nullptr, nullptr},
+        {"Label1",   K::Label,         "Frame1",{ 150,  240,  450,  240}, "Label1",        nullptr,         lightRed,   none, 1, true,   6, nullptr, nullptr},
+        {"Label2",   K::Label,         "Frame1",{ 750,  240,  450,  240}, "Label1",        nullptr,         lightGreen, none, 1, true,   5, nullptr, nullptr},
+        {"Label3",   K::Label,         "Frame1",{1350,  240,  450,  240}, "Label1",        nullptr,         lightBlue,  none, 1, true,   4, nullptr, nullptr},
+        // The two separator lines under the menu bar: grey, and white three pixels wide.
+        {"Line1",    K::Line,          nullptr, {  60,    0, 5040,    0}, nullptr,         nullptr,         grey,       none, 1, false, -1, nullptr, nullptr},
+        {"Line2",    K::Line,          nullptr, {  75,    0, 5040,    0}, nullptr,         nullptr,         white,      none, 3, false, -1, nullptr, nullptr},
+    };
+    // clang-format on
+    return controls;
+}
+
+const std::vector<MenuSpec> &form1Menus()
+{
+    // clang-format off
+    static const std::vector<MenuSpec> menus{
+    //   name            caption                 parent       shortcut  checkable checked
+        {"menu_f",       "ﾌｧｲﾙ(&F)",             nullptr,     nullptr,  false,    false},
+        {"menu_f_00",    "Tinvue の終了(&X)",    "menu_f",    nullptr,  false,    false},
+        {"menu_v",       "表示(&V)",             nullptr,     nullptr,  false,    false},
+        {"menu_v_00",    "常に手前に表示(&T)",   "menu_v",    nullptr,  false,    false},
+        {"menu_v_00_00", "ON",                   "menu_v_00", "F4",     true,     false},
+        {"menu_v_00_01", "OFF",                  "menu_v_00", "F5",     true,     true},
+        {"menu_e",       "編集(&E)",             nullptr,     nullptr,  false,    false},
+        {"menu_e_00",    "ｺﾋﾟｰ(&C)",             "menu_e",    "Ctrl+C", false,    false},
+        {"menu_h",       "ヘルプ(&H)",           nullptr,     nullptr,  false,    false},
+        {"menu_h_00",    "ﾊﾞｰｼﾞｮﾝ情報(&A)",      "menu_h",    nullptr,  false,    false},
+    };
+    // clang-format on
+    return menus;
+}
+
+const ControlSpec *find(const std::vector<ControlSpec> &controls, const char *name)
+{
+    for (const ControlSpec &spec : controls) {
+        if (std::strcmp(spec.name, name) == 0)
+            return &spec;
+    }
+    return nullptr;
+}
+
+} // namespace LayoutTable

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <vector>
+
+// The design of the windows as data: every control with its designer name,
+// parent, geometry in twips, text, font and colors, and the menu tree. The
+// windows are built from these tables and the tests hold the tables against
+// the designed numbers.
+
+enum class ControlKind { Frame, Label, ScrollBar, TextBox, PictureButton, Shape, Line, CommandButton, PictureBox };
+
+struct FontSpec
+{
+    // Comma-separated families, the designed face first and then the faces that
+    // stand in for it where it is not installed.
+    const char *families;
+    double pointSize;
+    bool underline;
+};
+
+constexpr qint64 defaultColor = -1;
+
+struct ControlSpec
+{
+    const char *name;
+    ControlKind kind;
+    const char *parent;     // nullptr: the window's client area
+    int geometry[4];        // Left, Top, Width, Height in twips; for a line X1, Y1, X2, Y2
+    const char *text;       // caption or text; nullptr for none
+    const FontSpec *font;   // nullptr: the default font
+    qint64 backColor;       // a color value, or defaultColor
+    qint64 foreColor;       // a color value, or defaultColor
+    int border;             // a label's border line or a line's width, in pixels; 0 for none
+    bool centred;           // text centred rather than left-aligned
+    int tabIndex;           // the designed tab position; -1 for lines
+    const char *toolTip;    // nullptr for none
+    const char *picture;    // resource path of a button's or picture box's image
+};
+
+struct MenuSpec
+{
+    const char *name;
+    const char *caption;
+    const char *parent;     // nullptr: the menu bar
+    const char *shortcut;   // nullptr for none
+    bool checkable;
+    bool checked;
+};
+
+struct WindowSpec
+{
+    const char *caption;
+    int clientWidth;        // twips
+    int clientHeight;       // twips
+    const char *icon;       // resource path
+};
+
+namespace LayoutTable {
+const WindowSpec &form1();
+const std::vector<ControlSpec> &form1Controls();
+const std::vector<MenuSpec> &form1Menus();
+const ControlSpec *find(const std::vector<ControlSpec> &controls, const char *name);
+} // namespace LayoutTable

@@ -1,0 +1,15 @@
+#include "app/form1.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tinvue"));
+    QApplication::setApplicationVersion(QStringLiteral(TINVUE_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral(TINVUE_APP_ID));
+
+    Form1 window;
+    window.showCentered();
+    return app.exec();
+}

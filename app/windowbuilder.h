@@ -1,0 +1,21 @@
+#pragma once
+
+#include "app/layouttable.h"
+
+class QFont;
+class QMenuBar;
+class QWidget;
+
+// Builds windows from the layout tables: creates each control with its designer
+// name as objectName, places it in pixels converted from twips, and sets its
+// text, font, colors, border and tab order.
+class WindowBuilder
+{
+public:
+    static void buildControls(QWidget *client, const std::vector<ControlSpec> &controls);
+    static void buildMenus(QMenuBar *menuBar, const std::vector<MenuSpec> &menus);
+    static QFont font(const FontSpec &spec);
+
+private:
+    static QWidget *create(const ControlSpec &spec, QWidget *parent);
+};

@@ -1,0 +1,66 @@
+#include "editor/coloreditor.h"
+
+#include "app/colorpanel.h"
+#include "editor/colorvalue.h"
+#include "editor/componentscrollbar.h"
+#include "editor/hexcode.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+ColorEditor::ColorEditor(const Controls &controls, QObject *parent)
+    : QObject(parent), m_controls(controls)
+{
+    connect(controls.scrollBars[Red], &ComponentScrollBar::Change, this,
+            &ColorEditor::VScroll1_Change);
+    connect(controls.scrollBars[Green], &ComponentScrollBar::Change, this,
+            &ColorEditor::VScroll2_Change);
+    connect(controls.scrollBars[Blue], &ComponentScrollBar::Change, this,
+            &ColorEditor::VScroll3_Change);
+}
+
+void ColorEditor::Load()
+{
+    for (Component c : {Red, Green, Blue})
+        showValue(c);
+    showColor();
+}
+
+void ColorEditor::runChain(Component component)
+{
+    showValue(component);
+    showColor();
+}
+
+void ColorEditor::showColor()
+{
+    UpdateSample();
+    UpdateHexValues();
+    FormatHexValues();
+}
+
+void ColorEditor::showValue(Component component)
+{
+    m_controls.valueLabels[component]->setText(
+        QString::number(m_controls.scrollBars[component]->Value()));
+}
+
+void ColorEditor::UpdateSample()
+{
+    const auto &bars = m_controls.scrollBars;
+    m_controls.sample->setBackColor(
+        ColorValue::compose(bars[Red]->Value(), bars[Green]->Value(), bars[Blue]->Value()));
+}
+
+void ColorEditor::UpdateHexValues()
+{
+    for (Component c : {Red, Green, Blue})
+        m_hex[c] = HexCode::hexText(m_controls.scrollBars[c]->Value());
+}
+
+void ColorEditor::FormatHexValues()
+{
+    for (Component c : {Red, Green, Blue})
+        m_hex[c] = HexCode::formatPart(m_controls.scrollBars[c]->Value(), m_hex[c]);
+    m_controls.code->setText(QLatin1Char('#') + m_hex[Red] + m_hex[Green] + m_hex[Blue]);
+}
