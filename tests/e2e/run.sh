@@ -1,0 +1,115 @@
+#!/usr/bin/env bash
+# End-to-end tests: installs the built program into a temporary prefix and drives
+# it in a real X server (Xvfb) under a real window manager (openbox), as a user
+# would, with xdotool, xprop, xwininfo, xclip and ImageMagick's import.
+#   run.sh BUILD_DIR [CASE...]   CASE names a file in cases/ without .sh
+set -uo pipefail
+
+build=$(cd "${1:?usage: run.sh BUILD_DIR [CASE...]}" && pwd)
+shift
+here=$(cd "$(dirname "$0")" && pwd)
+work=$(mktemp -d /tmp/tinvue-e2e.XXXXXX)
+passed=0
+failed=0
+app_pid=
+
+cleanup() {
+  [ -n "$app_pid" ] && kill -9 "$app_pid" 2>/dev/null
+  [ -n "${wm_pid:-}" ] && kill "$wm_pid" 2>/dev/null
+  [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+pass() { passed=$((passed + 1)); echo "PASS: $*"; }
+fail() { failed=$((failed + 1)); echo "FAIL: $*"; }
+check() { # check DESCRIPTION COMMAND...
+  local what=$1
+  shift
+  if "$@"; then pass "$what"; else fail "$what"; fi
+}
+equals() { # equals DESCRIPTION EXPECTED ACTUAL
+  if [ "$2" = "$3" ]; then pass "$1"; else fail "$1: expected '$2', got '$3'"; fi
+}
+
+cmake --install "$build" --prefix "$work/prefix" >/dev/null || { echo "FAIL: install"; exit 1; }
+tinvue=$work/prefix/bin/tinvue
+
+# A display of our own: Xvfb picks a free number and writes it to fd 3.
+exec 3<> >(:)
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+read -r -t 10 display <&3 || { echo "FAIL: Xvfb did not start"; exit 1; }
+export DISPLAY=:$display
+openbox >"$work/openbox.log" 2>&1 &
+wm_pid=$!
+for _ in $(seq 50); do
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  sleep 0.1
+done
+
+export XDG_CONFIG_HOME=$work/config
+export QT_QPA_PLATFORM=xcb
+unset WAYLAND_DISPLAY
+
+# Starts the installed program and waits for its main window; sets app_pid and wid.
+start_tinvue() {
+  "$tinvue" >"$work/tinvue.log" 2>&1 &
+  app_pid=$!
+  wid=
+  for _ in $(seq 100); do
+    wid=$(xdotool search --onlyvisible --pid "$app_pid" --name '^Tinvue$' 2>/dev/null | head -1)
+    [ -n "$wid" ] && break
+    sleep 0.1
+  done
+  [ -n "$wid" ] || { fail "main window appears"; return 1; }
+  xdotool windowactivate --sync "$wid" 2>/dev/null
+  sleep 0.3
+}
+
+# Waits for the program to end and prints its exit status (or "running").
+wait_exit() {
+  for _ in $(seq 50); do
+    if ! kill -0 "$app_pid" 2>/dev/null; then
+      wait "$app_pid"
+      echo $?
+      app_pid=
+      return
+    fi
+    sleep 0.1
+  done
+  echo running
+}
+
+stop_tinvue() {
+  [ -n "$app_pid" ] && { kill -9 "$app_pid" 2>/dev/null; wait "$app_pid" 2>/dev/null; }
+  app_pid=
+}
+
+# The window's client area: Qt draws the menu bar inside the X window, and the
+# designed client area is the 341 x 285 pixels below it.
+client_top() {
+  local height
+  height=$(xwininfo -id "$wid" | awk '/Height:/ {print $2}')
+  echo $((height - 285))
+}
+
+# pixel X Y: the color at client-area coordinates, as RRGGBB.
+pixel() {
+  local top
+  top=$(client_top)
+  import -window "$wid" -crop "1x1+$1+$(($2 + top))" -depth 8 txt:- 2>/dev/null |
+    grep -o '#[0-9A-F]\{6\}' | head -1 | tr -d '#'
+}
+
+cases=("$@")
+[ ${#cases[@]} -gt 0 ] || cases=($(cd "$here/cases" && ls *.sh | sed 's/\.sh$//'))
+for c in "${cases[@]}"; do
+  echo "== $c"
+  # shellcheck source=/dev/null
+  . "$here/cases/$c.sh"
+  stop_tinvue
+done
+
+echo "e2e: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
