@@ -4,16 +4,19 @@
 #include "app/layouttable.h"
 #include "app/twips.h"
 #include "app/windowbuilder.h"
+#include "editor/clipboardkeeper.h"
 #include "editor/coloreditor.h"
 #include "editor/componentscrollbar.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
+#include <QToolButton>
 
 Form1::Form1(QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -35,16 +38,21 @@ Form1::Form1(QWidget *parent)
     // The menu bar and the fixed client area decide the window's size; the user cannot change it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    m_editor = new ColorEditor({{control<ComponentScrollBar>("VScroll1"),
-                                 control<ComponentScrollBar>("VScroll2"),
-                                 control<ComponentScrollBar>("VScroll3")},
-                                {control<QLabel>("Label1"), control<QLabel>("Label2"),
-                                 control<QLabel>("Label3")},
-                                control<ColorPanel>("Shape1"),
-                                control<QLineEdit>("Text1")},
-                               this);
+    m_editor = new ColorEditor(
+        {{control<ComponentScrollBar>("VScroll1"), control<ComponentScrollBar>("VScroll2"),
+          control<ComponentScrollBar>("VScroll3")},
+         {control<QLabel>("Label1"), control<QLabel>("Label2"), control<QLabel>("Label3")},
+         control<ColorPanel>("Shape1"),
+         control<QLineEdit>("Text1")},
+        this);
 
+    new ClipboardKeeper(this);
+
+    connect(control<QToolButton>("Command1"), &QToolButton::clicked, this, &Form1::Command1_Click);
+    connect(control<QAction>("menu_e_00"), &QAction::triggered, this, &Form1::menu_e_00_Click);
     connect(control<QAction>("menu_f_00"), &QAction::triggered, this, &Form1::menu_f_00_Click);
+    // The code box would take Ctrl+C for its own selection; the menu's keys win everywhere.
+    control<QLineEdit>("Text1")->installEventFilter(this);
 
     Form_Load();
 }
@@ -61,6 +69,28 @@ void Form1::showCentered()
     move(available.center() - rect().center());
     control<QWidget>("VScroll1")->setFocus();
     show();
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        const QKeySequence pressed(static_cast<QKeyEvent *>(event)->keyCombination());
+        const QList<QAction *> actions = findChildren<QAction *>();
+        if (std::any_of(actions.begin(), actions.end(),
+                        [&](const QAction *a) { return a->shortcut() == pressed; }))
+            return true; // Not claimed by the box, so the window's shortcut runs.
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1::Command1_Click()
+{
+    m_editor->CopyCode();
+}
+
+void Form1::menu_e_00_Click()
+{
+    m_editor->CopyCode();
 }
 
 void Form1::menu_f_00_Click()

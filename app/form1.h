@@ -25,8 +25,13 @@ public:
 
     ColorEditor *editor() const { return m_editor; }
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void Form_Load();
+    void Command1_Click();
+    void menu_e_00_Click();
     void menu_f_00_Click();
 
     ColorEditor *m_editor = nullptr;

@@ -9,7 +9,18 @@
 // windows are built from these tables and the tests hold the tables against
 // the designed numbers.
 
-enum class ControlKind { Frame, Label, ScrollBar, TextBox, PictureButton, Shape, Line, CommandButton, PictureBox };
+enum class ControlKind
+{
+    Frame,
+    Label,
+    ScrollBar,
+    TextBox,
+    PictureButton,
+    Shape,
+    Line,
+    CommandButton,
+    PictureBox
+};
 
 struct FontSpec
 {
@@ -26,25 +37,25 @@ struct ControlSpec
 {
     const char *name;
     ControlKind kind;
-    const char *parent;     // nullptr: the window's client area
-    int geometry[4];        // Left, Top, Width, Height in twips; for a line X1, Y1, X2, Y2
-    const char *text;       // caption or text; nullptr for none
-    const FontSpec *font;   // nullptr: the default font
-    qint64 backColor;       // a color value, or defaultColor
-    qint64 foreColor;       // a color value, or defaultColor
-    int border;             // a label's border line or a line's width, in pixels; 0 for none
-    bool centred;           // text centred rather than left-aligned
-    int tabIndex;           // the designed tab position; -1 for lines
-    const char *toolTip;    // nullptr for none
-    const char *picture;    // resource path of a button's or picture box's image
+    const char *parent;   // nullptr: the window's client area
+    int geometry[4];      // Left, Top, Width, Height in twips; for a line X1, Y1, X2, Y2
+    const char *text;     // caption or text; nullptr for none
+    const FontSpec *font; // nullptr: the default font
+    qint64 backColor;     // a color value, or defaultColor
+    qint64 foreColor;     // a color value, or defaultColor
+    int border;           // a label's border line or a line's width, in pixels; 0 for none
+    bool centred;         // text centred rather than left-aligned
+    int tabIndex;         // the designed tab position; -1 for lines
+    const char *toolTip;  // nullptr for none
+    const char *picture;  // resource path of a button's or picture box's image
 };
 
 struct MenuSpec
 {
     const char *name;
     const char *caption;
-    const char *parent;     // nullptr: the menu bar
-    const char *shortcut;   // nullptr for none
+    const char *parent;   // nullptr: the menu bar
+    const char *shortcut; // nullptr for none
     bool checkable;
     bool checked;
 };
@@ -52,9 +63,9 @@ struct MenuSpec
 struct WindowSpec
 {
     const char *caption;
-    int clientWidth;        // twips
-    int clientHeight;       // twips
-    const char *icon;       // resource path
+    int clientWidth;  // twips
+    int clientHeight; // twips
+    const char *icon; // resource path
 };
 
 namespace LayoutTable {

@@ -133,8 +133,8 @@ void WindowBuilder::buildMenus(QMenuBar *menuBar, const std::vector<MenuSpec> &m
     for (const MenuSpec &spec : menus) {
         QMenu *parent = spec.parent ? submenus.at(spec.parent) : nullptr;
         if (hasItems(spec)) {
-            QMenu *menu = parent ? parent->addMenu(text(spec.caption))
-                                 : menuBar->addMenu(text(spec.caption));
+            QMenu *menu =
+                parent ? parent->addMenu(text(spec.caption)) : menuBar->addMenu(text(spec.caption));
             menu->setObjectName(text(spec.name));
             submenus[spec.name] = menu;
             continue;

@@ -14,7 +14,8 @@ private slots:
         Form1 window;
         auto *green = window.control<ComponentScrollBar>("VScroll2");
         int value = 0;
-        QBENCHMARK {
+        QBENCHMARK
+        {
             value = (value + 97) % 256;
             green->assign(value);
         }

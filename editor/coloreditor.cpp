@@ -5,6 +5,8 @@
 #include "editor/componentscrollbar.h"
 #include "editor/hexcode.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -63,4 +65,9 @@ void ColorEditor::FormatHexValues()
     for (Component c : {Red, Green, Blue})
         m_hex[c] = HexCode::formatPart(m_controls.scrollBars[c]->Value(), m_hex[c]);
     m_controls.code->setText(QLatin1Char('#') + m_hex[Red] + m_hex[Green] + m_hex[Blue]);
+}
+
+void ColorEditor::CopyCode()
+{
+    QGuiApplication::clipboard()->setText(m_controls.code->text());
 }

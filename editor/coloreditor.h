@@ -17,7 +17,12 @@ class ColorEditor : public QObject
 {
     Q_OBJECT
 public:
-    enum Component { Red, Green, Blue };
+    enum Component
+    {
+        Red,
+        Green,
+        Blue
+    };
 
     struct Controls
     {
@@ -40,6 +45,10 @@ public:
     void VScroll1_Change() { runChain(Red); }
     void VScroll2_Change() { runChain(Green); }
     void VScroll3_Change() { runChain(Blue); }
+
+    // Puts the text of the code box on the clipboard exactly as the box holds it,
+    // even when the user has edited it.
+    void CopyCode();
 
 private:
     void runChain(Component component);

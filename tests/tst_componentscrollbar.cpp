@@ -75,13 +75,17 @@ private slots:
         QSignalSpy changes(&bar, &ComponentScrollBar::Change);
 
         if (action == "top arrow")
-            QTest::mouseClick(&bar, Qt::LeftButton, {}, subControlCentre(bar, QStyle::SC_ScrollBarSubLine));
+            QTest::mouseClick(&bar, Qt::LeftButton, {},
+                              subControlCentre(bar, QStyle::SC_ScrollBarSubLine));
         else if (action == "bottom arrow")
-            QTest::mouseClick(&bar, Qt::LeftButton, {}, subControlCentre(bar, QStyle::SC_ScrollBarAddLine));
+            QTest::mouseClick(&bar, Qt::LeftButton, {},
+                              subControlCentre(bar, QStyle::SC_ScrollBarAddLine));
         else if (action == "track above")
-            QTest::mouseClick(&bar, Qt::LeftButton, {}, subControlCentre(bar, QStyle::SC_ScrollBarSubPage));
+            QTest::mouseClick(&bar, Qt::LeftButton, {},
+                              subControlCentre(bar, QStyle::SC_ScrollBarSubPage));
         else if (action == "track below")
-            QTest::mouseClick(&bar, Qt::LeftButton, {}, subControlCentre(bar, QStyle::SC_ScrollBarAddPage));
+            QTest::mouseClick(&bar, Qt::LeftButton, {},
+                              subControlCentre(bar, QStyle::SC_ScrollBarAddPage));
         else if (action == "wheel up")
             wheel(bar, 120);
         else if (action == "wheel down")
@@ -134,8 +138,9 @@ private slots:
         const QPoint thumb = subControlCentre(bar, QStyle::SC_ScrollBarSlider);
         QTest::mousePress(&bar, Qt::LeftButton, {}, thumb);
         for (int y = thumb.y() - 5; y >= thumb.y() - 40; y -= 5) {
-            QMouseEvent move(QEvent::MouseMove, QPointF(thumb.x(), y), bar.mapToGlobal(QPointF(thumb.x(), y)),
-                             Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+            QMouseEvent move(QEvent::MouseMove, QPointF(thumb.x(), y),
+                             bar.mapToGlobal(QPointF(thumb.x(), y)), Qt::NoButton, Qt::LeftButton,
+                             Qt::NoModifier);
             QCoreApplication::sendEvent(&bar, &move);
         }
         QVERIFY(bar.sliderPosition() < 0);

@@ -19,7 +19,8 @@ class Form1Test : public QObject
 
     static ComponentScrollBar *bar(Form1 &w, int n)
     {
-        return w.control<ComponentScrollBar>(QByteArray("VScroll" + QByteArray::number(n)).constData());
+        return w.control<ComponentScrollBar>(
+            QByteArray("VScroll" + QByteArray::number(n)).constData());
     }
     static QString label(Form1 &w, int n)
     {
@@ -42,7 +43,8 @@ private slots:
         for (QLabel *l : w.findChildren<QLabel *>())
             QVERIFY2(l->text() != "Label1", qPrintable(l->objectName()));
         for (int n = 4; n <= 19; ++n) {
-            auto *swatch = w.control<ColorPanel>(QByteArray("Label" + QByteArray::number(n)).constData());
+            auto *swatch =
+                w.control<ColorPanel>(QByteArray("Label" + QByteArray::number(n)).constData());
             QCOMPARE(swatch->BackColor(), 0xFFFFFFu);
             QVERIFY(swatch->text().isEmpty());
         }
@@ -136,21 +138,36 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("parent");
         QTest::addColumn<QRect>("rect");
-        QTest::newRow("Frame1") << "Frame1" << "" << QRect(4, 52, 129, 157);
-        QTest::newRow("Frame2") << "Frame2" << "" << QRect(4, 4, 129, 45);
-        QTest::newRow("Frame3") << "Frame3" << "" << QRect(136, 4, 201, 205);
-        QTest::newRow("Frame4") << "Frame4" << "" << QRect(4, 212, 333, 69);
-        QTest::newRow("VScroll1") << "VScroll1" << "Frame1" << QRect(8, 36, 33, 113);
-        QTest::newRow("VScroll3") << "VScroll3" << "Frame1" << QRect(88, 36, 33, 113);
-        QTest::newRow("Label2") << "Label2" << "Frame1" << QRect(50, 16, 30, 16);
-        QTest::newRow("Shape1") << "Shape1" << "Frame3" << QRect(8, 16, 185, 181);
-        QTest::newRow("Text1") << "Text1" << "Frame2" << QRect(8, 16, 81, 21);
-        QTest::newRow("Command1") << "Command1" << "Frame2" << QRect(96, 13, 25, 25);
-        QTest::newRow("slot 01") << "Label4" << "Frame4" << QRect(8, 16, 37, 21);
-        QTest::newRow("slot 08") << "Label11" << "Frame4" << QRect(288, 16, 37, 21);
-        QTest::newRow("slot 09") << "Label12" << "Frame4" << QRect(8, 40, 37, 21);
-        QTest::newRow("slot 16") << "Label19" << "Frame4" << QRect(288, 40, 37, 21);
-        QTest::newRow("grey line") << "Line1" << "" << QRect(4, 0, 332, 1);
+        QTest::newRow("Frame1") << "Frame1"
+                                << "" << QRect(4, 52, 129, 157);
+        QTest::newRow("Frame2") << "Frame2"
+                                << "" << QRect(4, 4, 129, 45);
+        QTest::newRow("Frame3") << "Frame3"
+                                << "" << QRect(136, 4, 201, 205);
+        QTest::newRow("Frame4") << "Frame4"
+                                << "" << QRect(4, 212, 333, 69);
+        QTest::newRow("VScroll1") << "VScroll1"
+                                  << "Frame1" << QRect(8, 36, 33, 113);
+        QTest::newRow("VScroll3") << "VScroll3"
+                                  << "Frame1" << QRect(88, 36, 33, 113);
+        QTest::newRow("Label2") << "Label2"
+                                << "Frame1" << QRect(50, 16, 30, 16);
+        QTest::newRow("Shape1") << "Shape1"
+                                << "Frame3" << QRect(8, 16, 185, 181);
+        QTest::newRow("Text1") << "Text1"
+                               << "Frame2" << QRect(8, 16, 81, 21);
+        QTest::newRow("Command1") << "Command1"
+                                  << "Frame2" << QRect(96, 13, 25, 25);
+        QTest::newRow("slot 01") << "Label4"
+                                 << "Frame4" << QRect(8, 16, 37, 21);
+        QTest::newRow("slot 08") << "Label11"
+                                 << "Frame4" << QRect(288, 16, 37, 21);
+        QTest::newRow("slot 09") << "Label12"
+                                 << "Frame4" << QRect(8, 40, 37, 21);
+        QTest::newRow("slot 16") << "Label19"
+                                 << "Frame4" << QRect(288, 40, 37, 21);
+        QTest::newRow("grey line") << "Line1"
+                                   << "" << QRect(4, 0, 332, 1);
     }
     void shouldPlaceControlsAsDesigned()
     {
@@ -161,7 +178,8 @@ private slots:
         auto *widget = w.findChild<QWidget *>(name);
         QVERIFY(widget);
         QCOMPARE(widget->geometry(), rect);
-        QCOMPARE(widget->parentWidget() == w.centralWidget() ? QString() : widget->parentWidget()->objectName(),
+        QCOMPARE(widget->parentWidget() == w.centralWidget() ? QString()
+                                                             : widget->parentWidget()->objectName(),
                  parent);
     }
 
@@ -185,11 +203,26 @@ private slots:
         QTest::addColumn<QString>("menu");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("shortcut");
-        QTest::newRow("exit") << "menu_f_00" << "menu_f" << "Tinvue の終了(&X)" << "";
-        QTest::newRow("on") << "menu_v_00_00" << "menu_v_00" << "ON" << "F4";
-        QTest::newRow("off") << "menu_v_00_01" << "menu_v_00" << "OFF" << "F5";
-        QTest::newRow("copy") << "menu_e_00" << "menu_e" << "ｺﾋﾟｰ(&C)" << "Ctrl+C";
-        QTest::newRow("about") << "menu_h_00" << "menu_h" << "ﾊﾞｰｼﾞｮﾝ情報(&A)" << "";
+        QTest::newRow("exit") << "menu_f_00"
+                              << "menu_f"
+                              << "Tinvue の終了(&X)"
+                              << "";
+        QTest::newRow("on") << "menu_v_00_00"
+                            << "menu_v_00"
+                            << "ON"
+                            << "F4";
+        QTest::newRow("off") << "menu_v_00_01"
+                             << "menu_v_00"
+                             << "OFF"
+                             << "F5";
+        QTest::newRow("copy") << "menu_e_00"
+                              << "menu_e"
+                              << "ｺﾋﾟｰ(&C)"
+                              << "Ctrl+C";
+        QTest::newRow("about") << "menu_h_00"
+                               << "menu_h"
+                               << "ﾊﾞｰｼﾞｮﾝ情報(&A)"
+                               << "";
     }
     void shouldBuildTheMenuTree()
     {
@@ -227,7 +260,8 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             visited << QApplication::focusWidget()->objectName();
         }
-        QCOMPARE(visited, QStringList({"VScroll2", "VScroll3", "Text1", "Command1", "VScroll1", "VScroll2"}));
+        QCOMPARE(visited, QStringList({"VScroll2", "VScroll3", "Text1", "Command1", "VScroll1",
+                                       "VScroll2"}));
     }
 
     void shouldEndAtOnceFromTheExitItem()

@@ -39,7 +39,6 @@ private slots:
         QFETCH(QString, text);
         QCOMPARE(HexCode::hexText(value), text);
     }
-
 };
 
 QTEST_GUILESS_MAIN(HexCodeTest)
