@@ -7,6 +7,7 @@
 #include "editor/clipboardkeeper.h"
 #include "editor/coloreditor.h"
 #include "editor/componentscrollbar.h"
+#include "placement/formtop.h"
 
 #include <QAction>
 #include <QApplication>
@@ -51,6 +52,11 @@ Form1::Form1(QWidget *parent)
     connect(control<QToolButton>("Command1"), &QToolButton::clicked, this, &Form1::Command1_Click);
     connect(control<QAction>("menu_e_00"), &QAction::triggered, this, &Form1::menu_e_00_Click);
     connect(control<QAction>("menu_f_00"), &QAction::triggered, this, &Form1::menu_f_00_Click);
+    connect(control<QAction>("menu_v_00_00"), &QAction::triggered, this,
+            &Form1::menu_v_00_00_Click);
+    connect(control<QAction>("menu_v_00_01"), &QAction::triggered, this,
+            &Form1::menu_v_00_01_Click);
+    connect(control<QAction>("menu_h_00"), &QAction::triggered, this, &Form1::menu_h_00_Click);
     // The code box would take Ctrl+C for its own selection; the menu's keys win everywhere.
     control<QLineEdit>("Text1")->installEventFilter(this);
 
@@ -91,6 +97,28 @@ void Form1::Command1_Click()
 void Form1::menu_e_00_Click()
 {
     m_editor->CopyCode();
+}
+
+// The marks are set after the call, whatever its result. A checkable action has
+// already toggled itself when it triggers, so both marks are always set outright.
+void Form1::menu_v_00_00_Click()
+{
+    FormTop::SetTopMost(*this, 1);
+    control<QAction>("menu_v_00_00")->setChecked(true);
+    control<QAction>("menu_v_00_01")->setChecked(false);
+}
+
+void Form1::menu_v_00_01_Click()
+{
+    FormTop::SetTopMost(*this, 0);
+    control<QAction>("menu_v_00_00")->setChecked(false);
+    control<QAction>("menu_v_00_01")->setChecked(true);
+}
+
+void Form1::menu_h_00_Click()
+{
+    // The About window must not open under a window that stays on top.
+    menu_v_00_01_Click();
 }
 
 void Form1::menu_f_00_Click()

@@ -8,7 +8,8 @@ class ColorEditor;
 // the color editor (value labels, sample and hex code from the scroll bars) and
 // paints the stock swatches from the settings store. The editor owns the update
 // chain; everything else that changes the color does so by assigning the scroll
-// bars and lets their change events do the rest.
+// bars and lets their change events do the rest. The View menu keeps the window
+// above all others; its two check marks are the only record of that state.
 class Form1 : public QMainWindow
 {
     Q_OBJECT
@@ -32,6 +33,9 @@ private:
     void Form_Load();
     void Command1_Click();
     void menu_e_00_Click();
+    void menu_v_00_00_Click();
+    void menu_v_00_01_Click();
+    void menu_h_00_Click();
     void menu_f_00_Click();
 
     ColorEditor *m_editor = nullptr;

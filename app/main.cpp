@@ -1,9 +1,11 @@
 #include "app/form1.h"
+#include "placement/platformchoice.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    PlatformChoice::apply();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tinvue"));
     QApplication::setApplicationVersion(QStringLiteral(TINVUE_VERSION));

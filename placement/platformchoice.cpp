@@ -1,0 +1,22 @@
+#include "placement/platformchoice.h"
+
+#include <QProcessEnvironment>
+
+QByteArray PlatformChoice::platformFor(const QProcessEnvironment &environment)
+{
+    const bool userChose = !environment.value(QStringLiteral("QT_QPA_PLATFORM")).isEmpty();
+    const bool wayland =
+        !environment.value(QStringLiteral("WAYLAND_DISPLAY")).isEmpty() ||
+        environment.value(QStringLiteral("XDG_SESSION_TYPE")) == QLatin1String("wayland");
+    const bool x11 = !environment.value(QStringLiteral("DISPLAY")).isEmpty();
+    if (userChose || !wayland || !x11)
+        return {};
+    return QByteArrayLiteral("xcb");
+}
+
+void PlatformChoice::apply()
+{
+    const QByteArray platform = platformFor(QProcessEnvironment::systemEnvironment());
+    if (!platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", platform);
+}
