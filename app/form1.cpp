@@ -1,6 +1,7 @@
 #include "app/form1.h"
 
 #include "app/colorpanel.h"
+#include "app/iconset.h"
 #include "app/layouttable.h"
 #include "app/twips.h"
 #include "app/windowbuilder.h"
@@ -27,7 +28,7 @@ Form1::Form1(QWidget *parent)
     const WindowSpec &window = LayoutTable::form1();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(window.caption));
-    setWindowIcon(QIcon(QString::fromUtf8(window.icon)));
+    setWindowIcon(IconSet::load(window.icon));
 
     auto *client = new QWidget(this);
     client->setFixedSize(Twips::toPixels(window.clientWidth), Twips::toPixels(window.clientHeight));

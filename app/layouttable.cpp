@@ -20,7 +20,7 @@ namespace LayoutTable {
 
 const WindowSpec &form1()
 {
-    static const WindowSpec window{"Tinvue", 5115, 4275, ":/icons/tinvue.svg"};
+    static const WindowSpec window{"Tinvue", 5115, 4275, "tinvue"};
     return window;
 }
 
@@ -50,7 +50,7 @@ const std::vector<ControlSpec> &form1Controls()
         {"Frame3",   K::Frame,         nullptr, {2040,   60, 3015, 3075}, "Color Sample",  nullptr,         none,       none, 0, false,  9, nullptr, nullptr},
         {"Shape1",   K::Shape,         "Frame3",{ 120,  240, 2775, 2715}, nullptr,         nullptr,         none,       none, 1, false, -1, nullptr, nullptr},
         {"Frame2",   K::Frame,         nullptr, {  60,   60, 1935,  675}, "HTML HEX Code", nullptr,         none,       none, 0, false,  7, nullptr, nullptr},
-        {"Command1", K::PictureButton, "Frame2",{1440,  195,  375,  375}, nullptr,         nullptr,         none,       none, 0, false, 27, "クリップボードへコピー", ":/icons/copy.svg"},
+        {"Command1", K::PictureButton, "Frame2",{1440,  195,  375,  375}, nullptr,         nullptr,         none,       none, 0, false, 27, "クリップボードへコピー", "copy"},
         {"Text1",    K::TextBox,       "Frame2",{ 120,  240, 1215,  315}, "Text1",         &fixedPitch12,   none,       none, 0, false,  8, nullptr, nullptr},
         {"Frame1",   K::Frame,         nullptr, {  60,  780, 1935, 2355}, "RGB Color",     nullptr,         none,       none, 0, false,  0, nullptr, nullptr},
         {"VScroll1", K::ScrollBar,     "Frame1",{ 120,  540,  495, 1695}, nullptr,         nullptr,         none,       none, 0, false,  1, nullptr, nullptr},

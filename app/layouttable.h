@@ -47,7 +47,7 @@ struct ControlSpec
     bool centred;         // text centred rather than left-aligned
     int tabIndex;         // the designed tab position; -1 for lines
     const char *toolTip;  // nullptr for none
-    const char *picture;  // resource path of a button's or picture box's image
+    const char *picture;  // icon name of a button's or picture box's image (IconSet)
 };
 
 struct MenuSpec
@@ -65,7 +65,7 @@ struct WindowSpec
     const char *caption;
     int clientWidth;  // twips
     int clientHeight; // twips
-    const char *icon; // resource path
+    const char *icon; // icon name (IconSet)
 };
 
 namespace LayoutTable {

@@ -1,6 +1,7 @@
 #include "app/windowbuilder.h"
 
 #include "app/colorpanel.h"
+#include "app/iconset.h"
 #include "app/twips.h"
 #include "editor/colorvalue.h"
 #include "editor/componentscrollbar.h"
@@ -71,7 +72,7 @@ QWidget *WindowBuilder::create(const ControlSpec &spec, QWidget *parent)
         return new QLineEdit(text(spec.text), parent);
     case ControlKind::PictureButton: {
         auto *button = new QToolButton(parent);
-        button->setIcon(QIcon(text(spec.picture)));
+        button->setIcon(IconSet::load(spec.picture));
         button->setIconSize(QSize(16, 15));
         button->setFocusPolicy(Qt::StrongFocus);
         return button;
@@ -81,7 +82,8 @@ QWidget *WindowBuilder::create(const ControlSpec &spec, QWidget *parent)
     case ControlKind::PictureBox: {
         auto *picture = new QLabel(parent);
         const QRect r = pixelRect(spec);
-        picture->setPixmap(QIcon(text(spec.picture)).pixmap(r.size(), parent->devicePixelRatioF()));
+        picture->setPixmap(
+            IconSet::load(spec.picture).pixmap(r.size(), parent->devicePixelRatioF()));
         return picture;
     }
     case ControlKind::Label:
