@@ -1,5 +1,9 @@
 #include "editor/componentscrollbar.h"
 
+#include "editor/componentaccessible.h"
+
+#include <QAccessible>
+
 ComponentScrollBar::ComponentScrollBar(QWidget *parent) : QScrollBar(Qt::Vertical, parent)
 {
     setRange(-topValue, 0);
@@ -8,7 +12,13 @@ ComponentScrollBar::ComponentScrollBar(QWidget *parent) : QScrollBar(Qt::Vertica
     setPageStep(10);
     setTracking(false);
     setFocusPolicy(Qt::StrongFocus);
-    connect(this, &QAbstractSlider::valueChanged, this, &ComponentScrollBar::Change);
+    ComponentAccessible::install();
+    connect(this, &QAbstractSlider::valueChanged, this, [this] {
+        // QAbstractSlider has already announced its inner position; tell the component.
+        QAccessibleValueChangeEvent event(this, Value());
+        QAccessible::updateAccessibility(&event);
+        emit Change();
+    });
 }
 
 bool ComponentScrollBar::assign(int component)

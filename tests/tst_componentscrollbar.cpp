@@ -1,5 +1,7 @@
 #include "editor/componentscrollbar.h"
 
+#include <QAccessible>
+#include <QAccessibleValueInterface>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QStyleOptionSlider>
@@ -150,6 +152,25 @@ private slots:
         QCOMPARE(changes.count(), 1);
         QCOMPARE(bar.Value(), -bar.sliderPosition());
         QVERIFY(bar.Value() > 0);
+    }
+
+    void shouldTellScreenReadersTheComponentNotTheInnerPosition()
+    {
+        ComponentScrollBar bar;
+        QVERIFY(bar.assign(128));
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(&bar);
+        QVERIFY(iface && iface->valueInterface());
+        QCOMPARE(iface->valueInterface()->currentValue().toInt(), 128);
+        QCOMPARE(iface->valueInterface()->minimumValue().toInt(), 0);
+        QCOMPARE(iface->valueInterface()->maximumValue().toInt(), 255);
+        QCOMPARE(iface->text(QAccessible::Value), QStringLiteral("128"));
+
+        QSignalSpy changes(&bar, &ComponentScrollBar::Change);
+        iface->valueInterface()->setCurrentValue(200);
+        QCOMPARE(bar.Value(), 200);
+        QCOMPARE(changes.count(), 1);
+        iface->valueInterface()->setCurrentValue(300);
+        QCOMPARE(bar.Value(), 200);
     }
 };
 
