@@ -2,7 +2,10 @@
 
 #include "editor/colorvalue.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 ColorPanel::ColorPanel(QWidget *parent) : QLabel(parent)
 {
@@ -25,4 +28,36 @@ void ColorPanel::mousePressEvent(QMouseEvent *event)
 {
     emit MouseDown(event->button());
     QLabel::mousePressEvent(event);
+}
+
+void ColorPanel::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit Click();
+    QLabel::mouseReleaseEvent(event);
+}
+
+void ColorPanel::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        emit Click();
+        return;
+    default:
+        QLabel::keyPressEvent(event);
+    }
+}
+
+void ColorPanel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // Drawn inside the label, so a focusable label keeps its designed size.
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }

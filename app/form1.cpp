@@ -1,5 +1,6 @@
 #include "app/form1.h"
 
+#include "about/frmabout.h"
 #include "app/colorpanel.h"
 #include "app/iconset.h"
 #include "app/layouttable.h"
@@ -120,6 +121,9 @@ void Form1::menu_h_00_Click()
 {
     // The About window must not open under a window that stays on top.
     menu_v_00_01_Click();
+    // A fresh window each time; the main window takes no input until it closes.
+    frmAbout about(this);
+    about.exec();
 }
 
 void Form1::menu_f_00_Click()

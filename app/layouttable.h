@@ -33,6 +33,14 @@ struct FontSpec
 
 constexpr qint64 defaultColor = -1;
 
+// Behaviour beyond the kind of control.
+enum ControlOption : unsigned
+{
+    NoOption = 0,
+    AutoSize = 1, // a label that sizes itself to its text from its top-left corner
+    Link = 2,     // a label that opens something: pointing hand, reachable by Tab, Click
+};
+
 struct ControlSpec
 {
     const char *name;
@@ -48,6 +56,7 @@ struct ControlSpec
     int tabIndex;         // the designed tab position; -1 for lines
     const char *toolTip;  // nullptr for none
     const char *picture;  // icon name of a button's or picture box's image (IconSet)
+    unsigned options = NoOption;
 };
 
 struct MenuSpec
@@ -72,5 +81,7 @@ namespace LayoutTable {
 const WindowSpec &form1();
 const std::vector<ControlSpec> &form1Controls();
 const std::vector<MenuSpec> &form1Menus();
+const WindowSpec &frmAbout();
+const std::vector<ControlSpec> &frmAboutControls();
 const ControlSpec *find(const std::vector<ControlSpec> &controls, const char *name);
 } // namespace LayoutTable

@@ -113,6 +113,12 @@ void WindowBuilder::buildControls(QWidget *client, const std::vector<ControlSpec
         }
         if (spec.toolTip)
             w->setToolTip(text(spec.toolTip));
+        if (spec.options & Link) {
+            w->setCursor(Qt::PointingHandCursor);
+            w->setFocusPolicy(Qt::TabFocus);
+        }
+        if (spec.options & AutoSize)
+            w->adjustSize();
         if (w->focusPolicy() != Qt::NoFocus)
             tabOrder[spec.tabIndex] = w;
     }

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "about/registry.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+// The desktop services the About window calls: the registry where the system
+// information tool is recorded, starting a program and the message box. Tests
+// put their own in place of these.
+struct AboutPlatform
+{
+    std::shared_ptr<Registry> registry;
+    // Starts the program without arguments; false if it could not be started.
+    std::function<bool(const QString &program)> startProgram;
+    // Shows a message with an OK button only and waits until it is closed.
+    std::function<void(QWidget *parent, const QString &text, const QString &caption)> showMessage;
+
+    // Where the system information tool is recorded: its full path, or else its folder.
+    static constexpr const char *toolPathKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+    static constexpr const char *toolPathValue = "PATH";
+    static constexpr const char *toolFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
+    static constexpr const char *toolFolderValue = "MSINFO";
+    static constexpr const char *toolFile = "MSINFO32.EXE";
+
+    // This desktop's services. Linux has no registry: the tool's path is answered
+    // with the desktop's own system information program, and the folder is never
+    // recorded.
+    static AboutPlatform desktop();
+
+    // The full path of the first of kinfocenter, hardinfo2 and hardinfo found on
+    // PATH, or empty text.
+    static QString systemInformationProgram();
+};

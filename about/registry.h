@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// The few calls the About window makes to read the registry, with the registry's
+// own result codes, value types and byte data. Names are passed as text; each
+// registry turns them into what it needs.
+class Registry
+{
+public:
+    using Key = quintptr;
+    static constexpr Key LocalMachine = 0x80000002;
+
+    enum Result : long
+    {
+        Success = 0,
+        FileNotFound = 2,
+        InvalidHandle = 6,
+        MoreData = 234
+    };
+    enum Type : quint32
+    {
+        None = 0,
+        String = 1,
+        ExpandString = 2,
+        Binary = 3,
+        Dword = 4
+    };
+
+    // READ_CONTROL with the six key rights: query and set value, create and
+    // enumerate sub keys, notify, create link.
+    static constexpr quint32 KeyAccess = 0x2003F;
+
+    virtual ~Registry() = default;
+
+    virtual long RegOpenKeyEx(Key root, const QString &subKey, quint32 options, quint32 access,
+                              Key *result) = 0;
+    // On entry *size is the room in data; on return the value's size in bytes. A
+    // value larger than the room answers MoreData and copies nothing.
+    virtual long RegQueryValueEx(Key key, const QString &valueName, quint32 *type, char *data,
+                                 quint32 *size) = 0;
+    virtual long RegCloseKey(Key key) = 0;
+};
