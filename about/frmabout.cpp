@@ -42,6 +42,11 @@ frmAbout::frmAbout(QWidget *parent, AboutPlatform platform)
     setWindowIcon(IconSet::load(window.icon));
     setFixedSize(Twips::toPixels(window.clientWidth), Twips::toPixels(window.clientHeight));
     WindowBuilder::buildControls(this, LayoutTable::frmAboutControls());
+    // Centred on the owner's client area, placing this client area (not the
+    // frame): Qt's own placement guesses a frame that the window manager has not
+    // drawn yet and lands off centre.
+    if (parent)
+        setGeometry(QRect(parent->window()->geometry().center() - rect().center(), size()));
 
     auto *ok = findChild<QPushButton *>(QStringLiteral("cmdOK"));
     ok->setDefault(true);
