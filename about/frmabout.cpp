@@ -123,7 +123,7 @@ bool frmAbout::GetKeyValue(Registry::Key KeyRoot, const QString &KeyName, const 
         return false;
     }
     QByteArray buffer(bufferSize, '\0');
-    quint32 type = Registry::None;
+    quint32 type = Registry::NoType;
     quint32 size = bufferSize;
     if (registry.RegQueryValueEx(key, SubKeyRef, &type, buffer.data(), &size) !=
         Registry::Success) {

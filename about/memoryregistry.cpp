@@ -2,11 +2,6 @@
 
 #include <cstring>
 
-void MemoryRegistry::addKey(const QString &key)
-{
-    m_keys[key.toLower()];
-}
-
 void MemoryRegistry::setValue(const QString &key, const QString &name, quint32 type,
                               const QByteArray &data)
 {

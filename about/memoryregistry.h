@@ -14,8 +14,7 @@
 class MemoryRegistry : public Registry
 {
 public:
-    // Adds the key below LocalMachine if it is not there yet.
-    void addKey(const QString &key);
+    // Adds the value, and its key below LocalMachine if that is not there yet.
     void setValue(const QString &key, const QString &name, quint32 type, const QByteArray &data);
 
     long RegOpenKeyEx(Key root, const QString &subKey, quint32 options, quint32 access,

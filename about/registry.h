@@ -19,12 +19,11 @@ public:
         InvalidHandle = 6,
         MoreData = 234
     };
+    // The value types this program reads; any other is passed over.
     enum Type : quint32
     {
-        None = 0,
+        NoType = 0,
         String = 1,
-        ExpandString = 2,
-        Binary = 3,
         Dword = 4
     };
 
