@@ -15,9 +15,9 @@ const FontSpec fixedPitch12{"ＭＳ ゴシック,MS Gothic,Noto Sans Mono CJK JP
 constexpr qint64 lightRed = 0x8080FF;   // 255, 128, 128
 constexpr qint64 lightGreen = 0x80FF80; // 128, 255, 128
 constexpr qint64 lightBlue = 0xFF8080;  // 128, 128, 255
+constexpr qint64 blue = 0xFF0000;       // 0, 0, 255
 constexpr qint64 white = 0xFFFFFF;
 constexpr qint64 grey = 0x808080;
-constexpr qint64 blue = 0xFF0000;       // 0, 0, 255
 constexpr qint64 none = defaultColor;
 } // namespace
 

@@ -38,3 +38,6 @@ xdotool key a
 sleep 0.5
 equals "the About item releases the window" normal "$(above)"
 equals "the About item neither moves nor resizes" "$where" "$(place)"
+xdotool key Escape
+sleep 0.3
+equals "still released once the About window is closed" normal "$(above)"
