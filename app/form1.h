@@ -35,8 +35,8 @@ private:
     void menu_e_00_Click();
     void menu_v_00_00_Click();
     void menu_v_00_01_Click();
-    void menu_f_00_Click();
     void menu_h_00_Click();
+    void menu_f_00_Click();
 
     ColorEditor *m_editor = nullptr;
 };
