@@ -67,18 +67,20 @@ start_tinvue() {
   sleep 0.3
 }
 
-# Waits for the program to end and prints its exit status (or "running").
+# Waits for the program to end and sets exit_status to its status (or "running").
+# Call it directly, not in $(...): a subshell cannot wait for the program, and
+# reads -1 when the program ends after the subshell has started.
 wait_exit() {
+  exit_status=running
   for _ in $(seq 50); do
     if ! kill -0 "$app_pid" 2>/dev/null; then
       wait "$app_pid"
-      echo $?
+      exit_status=$?
       app_pid=
       return
     fi
     sleep 0.1
   done
-  echo running
 }
 
 stop_tinvue() {

@@ -37,7 +37,8 @@ before=$(pgrep -x xclip | sort)
 xdotool key alt+f
 sleep 0.3
 xdotool key x
-equals "the exit item ends the program" 0 "$(wait_exit)"
+wait_exit
+equals "the exit item ends the program" 0 "$exit_status"
 equals "the code is still on the clipboard after the end" "#FF0500" "$(clipboard)"
 keeper=$(comm -13 <(echo "$before") <(pgrep -x xclip | sort))
 check "one clipboard keeper runs" test "$(echo "$keeper" | grep -c .)" -eq 1

@@ -48,10 +48,12 @@ equals "Page Down and Down on the blue bar" FFFF04 "$(pixel 236 110)"
 xdotool key alt+f
 sleep 0.3
 xdotool key x
-equals "Alt+F then X ends the program with status 0" 0 "$(wait_exit)"
+wait_exit
+equals "Alt+F then X ends the program with status 0" 0 "$exit_status"
 check "no settings file was created" test ! -e "$XDG_CONFIG_HOME/Tinvue"
 
 start_tinvue || return
 xdotool key alt+F4
-equals "the close box ends the program with status 0" 0 "$(wait_exit)"
+wait_exit
+equals "the close box ends the program with status 0" 0 "$exit_status"
 check "no settings file after the close box" test ! -e "$XDG_CONFIG_HOME/Tinvue"
