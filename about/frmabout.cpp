@@ -36,7 +36,7 @@ frmAbout::frmAbout(QWidget *parent, AboutPlatform platform)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       m_platform(std::move(platform))
 {
-    const WindowSpec &window = LayoutTable::frmAbout();
+    const WindowDesign &window = LayoutTable::frmAbout();
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QString::fromUtf8(window.caption));
     setWindowIcon(IconSet::load(window.icon));

@@ -26,7 +26,7 @@ Form1::Form1(QWidget *parent)
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint)
 {
-    const WindowSpec &window = LayoutTable::form1();
+    const WindowDesign &window = LayoutTable::form1();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(window.caption));
     setWindowIcon(IconSet::load(window.icon));

@@ -6,11 +6,11 @@ namespace {
 using K = ControlKind;
 
 constexpr const char *proportional = "ＭＳ Ｐゴシック,MS PGothic,Noto Sans CJK JP";
-const FontSpec proportional12{proportional, 12.0, false};
-const FontSpec proportional11{proportional, 11.25, false};
-const FontSpec proportional11Underlined{proportional, 11.25, true};
-const FontSpec proportional14{proportional, 14.25, false};
-const FontSpec fixedPitch12{"ＭＳ ゴシック,MS Gothic,Noto Sans Mono CJK JP", 12.0, false};
+const FontDesign proportional12{proportional, 12.0, false};
+const FontDesign proportional11{proportional, 11.25, false};
+const FontDesign proportional11Underlined{proportional, 11.25, true};
+const FontDesign proportional14{proportional, 14.25, false};
+const FontDesign fixedPitch12{"ＭＳ ゴシック,MS Gothic,Noto Sans Mono CJK JP", 12.0, false};
 
 constexpr qint64 lightRed = 0x8080FF;   // 255, 128, 128
 constexpr qint64 lightGreen = 0x80FF80; // 128, 255, 128
@@ -23,17 +23,17 @@ constexpr qint64 none = defaultColor;
 
 namespace LayoutTable {
 
-const WindowSpec &form1()
+const WindowDesign &form1()
 {
-    static const WindowSpec window{"Tinvue", 5115, 4275, "tinvue"};
+    static const WindowDesign window{"Tinvue", 5115, 4275, "tinvue"};
     return window;
 }
 
 // In creation order; within a parent, later controls lie above earlier ones.
-const std::vector<ControlSpec> &form1Controls()
+const std::vector<ControlDesign> &form1Controls()
 {
     // clang-format off
-    static const std::vector<ControlSpec> controls{
+    static const std::vector<ControlDesign> controls{
     //   name        kind              parent    left  top   width height  text            font             back        fore  border centred tab  tooltip  picture
         {"Frame4",   K::Frame,         nullptr, {  60, 3180, 4995, 1035}, "Color Stock",   nullptr,         none,       none, 0, false, 10, nullptr, nullptr},
         {"Label19",  K::Label,         "Frame4",{4320,  600,  555,  315}, "",              &proportional12, white,      none, 1, true,  26, nullptr, nullptr},
@@ -72,10 +72,10 @@ const std::vector<ControlSpec> &form1Controls()
     return controls;
 }
 
-const std::vector<MenuSpec> &form1Menus()
+const std::vector<MenuDesign> &form1Menus()
 {
     // clang-format off
-    static const std::vector<MenuSpec> menus{
+    static const std::vector<MenuDesign> menus{
     //   name            caption                 parent       shortcut  checkable checked
         {"menu_f",       "ﾌｧｲﾙ(&F)",             nullptr,     nullptr,  false,    false},
         {"menu_f_00",    "Tinvue の終了(&X)",    "menu_f",    nullptr,  false,    false},
@@ -92,18 +92,18 @@ const std::vector<MenuSpec> &form1Menus()
     return menus;
 }
 
-const WindowSpec &frmAbout()
+const WindowDesign &frmAbout()
 {
-    static const WindowSpec window{"ﾊﾞｰｼﾞｮﾝ情報", 5685, 2580, "about"};
+    static const WindowDesign window{"ﾊﾞｰｼﾞｮﾝ情報", 5685, 2580, "about"};
     return window;
 }
 
 // The maker's rights notice, e-mail and web address are the captions of Label3,
 // Label4 and Label1; the link opens the address after "URL:".
-const std::vector<ControlSpec> &frmAboutControls()
+const std::vector<ControlDesign> &frmAboutControls()
 {
     // clang-format off
-    static const std::vector<ControlSpec> controls{
+    static const std::vector<ControlDesign> controls{
     //   name          kind               parent    left  top   width height text                                   font                       back   fore  border centred tab tooltip          picture  options
         // The etched separator: white two pixels wide, and grey over it one pixel higher.
         {"Line1(0)",   K::Line,           nullptr, { 105, 2040, 5580, 2040}, nullptr,                               nullptr,                   white, none, 2, false, -1, nullptr,              nullptr},
@@ -120,11 +120,11 @@ const std::vector<ControlSpec> &frmAboutControls()
     return controls;
 }
 
-const ControlSpec *find(const std::vector<ControlSpec> &controls, const char *name)
+const ControlDesign *find(const std::vector<ControlDesign> &controls, const char *name)
 {
-    for (const ControlSpec &spec : controls) {
-        if (std::strcmp(spec.name, name) == 0)
-            return &spec;
+    for (const ControlDesign &row : controls) {
+        if (std::strcmp(row.name, name) == 0)
+            return &row;
     }
     return nullptr;
 }

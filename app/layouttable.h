@@ -22,7 +22,7 @@ enum class ControlKind
     PictureBox
 };
 
-struct FontSpec
+struct FontDesign
 {
     // Comma-separated families, the designed face first and then the faces that
     // stand in for it where it is not installed.
@@ -41,25 +41,25 @@ enum ControlOption : unsigned
     Link = 2,     // a label that opens something: pointing hand, reachable by Tab, Click
 };
 
-struct ControlSpec
+struct ControlDesign
 {
     const char *name;
     ControlKind kind;
-    const char *parent;   // nullptr: the window's client area
-    int geometry[4];      // Left, Top, Width, Height in twips; for a line X1, Y1, X2, Y2
-    const char *text;     // caption or text; nullptr for none
-    const FontSpec *font; // nullptr: the default font
-    qint64 backColor;     // a color value, or defaultColor
-    qint64 foreColor;     // a color value, or defaultColor
-    int border;           // a label's border line or a line's width, in pixels; 0 for none
-    bool centred;         // text centred rather than left-aligned
-    int tabIndex;         // the designed tab position; -1 for lines
-    const char *toolTip;  // nullptr for none
-    const char *picture;  // icon name of a button's or picture box's image (IconSet)
+    const char *parent;     // nullptr: the window's client area
+    int geometry[4];        // Left, Top, Width, Height in twips; for a line X1, Y1, X2, Y2
+    const char *text;       // caption or text; nullptr for none
+    const FontDesign *font; // nullptr: the default font
+    qint64 backColor;       // a color value, or defaultColor
+    qint64 foreColor;       // a color value, or defaultColor
+    int border;             // a label's border line or a line's width, in pixels; 0 for none
+    bool centred;           // text centred rather than left-aligned
+    int tabIndex;           // the designed tab position; -1 for lines
+    const char *toolTip;    // nullptr for none
+    const char *picture;    // icon name of a button's or picture box's image (IconSet)
     unsigned options = NoOption;
 };
 
-struct MenuSpec
+struct MenuDesign
 {
     const char *name;
     const char *caption;
@@ -69,7 +69,7 @@ struct MenuSpec
     bool checked;
 };
 
-struct WindowSpec
+struct WindowDesign
 {
     const char *caption;
     int clientWidth;  // twips
@@ -78,10 +78,10 @@ struct WindowSpec
 };
 
 namespace LayoutTable {
-const WindowSpec &form1();
-const std::vector<ControlSpec> &form1Controls();
-const std::vector<MenuSpec> &form1Menus();
-const WindowSpec &frmAbout();
-const std::vector<ControlSpec> &frmAboutControls();
-const ControlSpec *find(const std::vector<ControlSpec> &controls, const char *name);
+const WindowDesign &form1();
+const std::vector<ControlDesign> &form1Controls();
+const std::vector<MenuDesign> &form1Menus();
+const WindowDesign &frmAbout();
+const std::vector<ControlDesign> &frmAboutControls();
+const ControlDesign *find(const std::vector<ControlDesign> &controls, const char *name);
 } // namespace LayoutTable

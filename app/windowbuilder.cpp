@@ -23,104 +23,104 @@ QString text(const char *utf8)
     return QString::fromUtf8(utf8);
 }
 
-QRect pixelRect(const ControlSpec &spec)
+QRect pixelRect(const ControlDesign &row)
 {
-    const int *g = spec.geometry;
-    if (spec.kind == ControlKind::Line) {
+    const int *g = row.geometry;
+    if (row.kind == ControlKind::Line) {
         // A wide line is centred on its end points; the last point is not drawn.
         const int x1 = Twips::toPixels(g[0]);
         const int y1 = Twips::toPixels(g[1]);
-        return QRect(x1, y1 - spec.border / 2, Twips::toPixels(g[2]) - x1, spec.border);
+        return QRect(x1, y1 - row.border / 2, Twips::toPixels(g[2]) - x1, row.border);
     }
     return QRect(Twips::toPixels(g[0]), Twips::toPixels(g[1]), Twips::toPixels(g[2]),
                  Twips::toPixels(g[3]));
 }
 
-ColorPanel *createPanel(const ControlSpec &spec, QWidget *parent)
+ColorPanel *createPanel(const ControlDesign &row, QWidget *parent)
 {
     auto *panel = new ColorPanel(parent);
-    if (spec.border > 0 && spec.kind != ControlKind::Line) {
+    if (row.border > 0 && row.kind != ControlKind::Line) {
         panel->setFrameShape(QFrame::Box);
-        panel->setLineWidth(spec.border);
+        panel->setLineWidth(row.border);
     }
-    panel->setAlignment(spec.centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
-    if (spec.backColor != defaultColor)
-        panel->setBackColor(quint32(spec.backColor));
+    panel->setAlignment(row.centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+    if (row.backColor != defaultColor)
+        panel->setBackColor(quint32(row.backColor));
     else
-        panel->setAutoFillBackground(spec.kind == ControlKind::Shape);
+        panel->setAutoFillBackground(row.kind == ControlKind::Shape);
     return panel;
 }
 } // namespace
 
-QFont WindowBuilder::font(const FontSpec &spec)
+QFont WindowBuilder::font(const FontDesign &row)
 {
     QFont f;
-    f.setFamilies(text(spec.families).split(QLatin1Char(',')));
-    f.setPointSizeF(spec.pointSize);
-    f.setUnderline(spec.underline);
+    f.setFamilies(text(row.families).split(QLatin1Char(',')));
+    f.setPointSizeF(row.pointSize);
+    f.setUnderline(row.underline);
     return f;
 }
 
-QWidget *WindowBuilder::create(const ControlSpec &spec, QWidget *parent)
+QWidget *WindowBuilder::create(const ControlDesign &row, QWidget *parent)
 {
-    switch (spec.kind) {
+    switch (row.kind) {
     case ControlKind::Frame:
-        return new QGroupBox(text(spec.text), parent);
+        return new QGroupBox(text(row.text), parent);
     case ControlKind::ScrollBar:
         return new ComponentScrollBar(parent);
     case ControlKind::TextBox:
-        return new QLineEdit(text(spec.text), parent);
+        return new QLineEdit(text(row.text), parent);
     case ControlKind::PictureButton: {
         auto *button = new QToolButton(parent);
-        button->setIcon(IconSet::load(spec.picture));
+        button->setIcon(IconSet::load(row.picture));
         button->setIconSize(QSize(16, 15));
         button->setFocusPolicy(Qt::StrongFocus);
         return button;
     }
     case ControlKind::CommandButton:
-        return new QPushButton(text(spec.text), parent);
+        return new QPushButton(text(row.text), parent);
     case ControlKind::PictureBox: {
         auto *picture = new QLabel(parent);
-        const QRect r = pixelRect(spec);
+        const QRect r = pixelRect(row);
         picture->setPixmap(
-            IconSet::load(spec.picture).pixmap(r.size(), parent->devicePixelRatioF()));
+            IconSet::load(row.picture).pixmap(r.size(), parent->devicePixelRatioF()));
         return picture;
     }
     case ControlKind::Label:
     case ControlKind::Shape:
     case ControlKind::Line:
-        return createPanel(spec, parent);
+        return createPanel(row, parent);
     }
     return nullptr;
 }
 
-void WindowBuilder::buildControls(QWidget *client, const std::vector<ControlSpec> &controls)
+void WindowBuilder::buildControls(QWidget *client, const std::vector<ControlDesign> &controls)
 {
     std::map<int, QWidget *> tabOrder;
-    for (const ControlSpec &spec : controls) {
-        QWidget *parent = spec.parent ? client->findChild<QWidget *>(text(spec.parent)) : client;
-        QWidget *w = create(spec, parent);
-        w->setObjectName(text(spec.name));
-        w->setGeometry(pixelRect(spec));
-        if (spec.text && spec.kind == ControlKind::Label)
-            static_cast<QLabel *>(w)->setText(text(spec.text));
-        if (spec.font)
-            w->setFont(font(*spec.font));
-        if (spec.foreColor != defaultColor) {
+    for (const ControlDesign &row : controls) {
+        QWidget *parent = row.parent ? client->findChild<QWidget *>(text(row.parent)) : client;
+        QWidget *w = create(row, parent);
+        w->setObjectName(text(row.name));
+        w->setGeometry(pixelRect(row));
+        if (row.text && row.kind == ControlKind::Label)
+            static_cast<QLabel *>(w)->setText(text(row.text));
+        if (row.font)
+            w->setFont(font(*row.font));
+        if (row.foreColor != defaultColor) {
             QPalette p = w->palette();
-            p.setColor(QPalette::WindowText, ColorValue::toQColor(quint32(spec.foreColor)));
+            p.setColor(QPalette::WindowText, ColorValue::toQColor(quint32(row.foreColor)));
             w->setPalette(p);
         }
-        if (spec.toolTip)
-            w->setToolTip(text(spec.toolTip));
-        if (spec.options & Link) {
+        if (row.toolTip)
+            w->setToolTip(text(row.toolTip));
+        if (row.options & Link) {
             w->setCursor(Qt::PointingHandCursor);
             w->setFocusPolicy(Qt::TabFocus);
         }
-        if (spec.options & AutoSize)
+        if (row.options & AutoSize)
             w->adjustSize();
         if (w->focusPolicy() != Qt::NoFocus)
-            tabOrder[spec.tabIndex] = w;
+            tabOrder[row.tabIndex] = w;
     }
     QWidget *previous = nullptr;
     for (const auto &[index, w] : tabOrder) {
@@ -130,29 +130,29 @@ void WindowBuilder::buildControls(QWidget *client, const std::vector<ControlSpec
     }
 }
 
-void WindowBuilder::buildMenus(QMenuBar *menuBar, const std::vector<MenuSpec> &menus)
+void WindowBuilder::buildMenus(QMenuBar *menuBar, const std::vector<MenuDesign> &menus)
 {
     std::map<std::string, QMenu *> submenus;
-    const auto hasItems = [&menus](const MenuSpec &menu) {
-        return std::any_of(menus.begin(), menus.end(), [&menu](const MenuSpec &item) {
+    const auto hasItems = [&menus](const MenuDesign &menu) {
+        return std::any_of(menus.begin(), menus.end(), [&menu](const MenuDesign &item) {
             return item.parent && std::string(item.parent) == menu.name;
         });
     };
-    for (const MenuSpec &spec : menus) {
-        QMenu *parent = spec.parent ? submenus.at(spec.parent) : nullptr;
-        if (hasItems(spec)) {
+    for (const MenuDesign &row : menus) {
+        QMenu *parent = row.parent ? submenus.at(row.parent) : nullptr;
+        if (hasItems(row)) {
             QMenu *menu =
-                parent ? parent->addMenu(text(spec.caption)) : menuBar->addMenu(text(spec.caption));
-            menu->setObjectName(text(spec.name));
-            submenus[spec.name] = menu;
+                parent ? parent->addMenu(text(row.caption)) : menuBar->addMenu(text(row.caption));
+            menu->setObjectName(text(row.name));
+            submenus[row.name] = menu;
             continue;
         }
-        auto *action = new QAction(text(spec.caption), menuBar->parent());
-        action->setObjectName(text(spec.name));
-        action->setCheckable(spec.checkable);
-        action->setChecked(spec.checked);
-        if (spec.shortcut)
-            action->setShortcut(QKeySequence(text(spec.shortcut)));
+        auto *action = new QAction(text(row.caption), menuBar->parent());
+        action->setObjectName(text(row.name));
+        action->setCheckable(row.checkable);
+        action->setChecked(row.checked);
+        if (row.shortcut)
+            action->setShortcut(QKeySequence(text(row.shortcut)));
         (parent ? static_cast<QWidget *>(parent) : menuBar)->addAction(action);
     }
 }

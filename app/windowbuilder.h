@@ -12,10 +12,10 @@ class QWidget;
 class WindowBuilder
 {
 public:
-    static void buildControls(QWidget *client, const std::vector<ControlSpec> &controls);
-    static void buildMenus(QMenuBar *menuBar, const std::vector<MenuSpec> &menus);
-    static QFont font(const FontSpec &spec);
+    static void buildControls(QWidget *client, const std::vector<ControlDesign> &controls);
+    static void buildMenus(QMenuBar *menuBar, const std::vector<MenuDesign> &menus);
+    static QFont font(const FontDesign &row);
 
 private:
-    static QWidget *create(const ControlSpec &spec, QWidget *parent);
+    static QWidget *create(const ControlDesign &row, QWidget *parent);
 };
