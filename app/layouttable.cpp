@@ -34,39 +34,39 @@ const std::vector<ControlDesign> &form1Controls()
 {
     // clang-format off
     static const std::vector<ControlDesign> controls{
-    //   name        kind              parent    left  top   width height  text            font             back        fore  border centred tab  tooltip  picture
-        {"Frame4",   K::Frame,         nullptr, {  60, 3180, 4995, 1035}, "Color Stock",   nullptr,         none,       none, 0, false, 10, nullptr, nullptr},
-        {"Label19",  K::Label,         "Frame4",{4320,  600,  555,  315}, "",              &proportional12, white,      none, 1, true,  26, nullptr, nullptr},
-        {"Label18",  K::Label,         "Frame4",{3720,  600,  555,  315}, "",              &proportional12, white,      none, 1, true,  25, nullptr, nullptr},
-        {"Label17",  K::Label,         "Frame4",{3120,  600,  555,  315}, "",              &proportional12, white,      none, 1, true,  24, nullptr, nullptr},
-        {"Label16",  K::Label,         "Frame4",{2520,  600,  555,  315}, "",              &proportional12, white,      none, 1, true,  23, nullptr, nullptr},
-        {"Label15",  K::Label,         "Frame4",{1920,  600,  555,  315}, "",              &proportional12, white,      none, 1, true,  22, nullptr, nullptr},
-        {"Label14",  K::Label,         "Frame4",{1320,  600,  555,  315}, "",              &proportional12, white,      none, 1, true,  21, nullptr, nullptr},
-        {"Label13",  K::Label,         "Frame4",{ 720,  600,  555,  315}, "",              &proportional12, white,      none, 1, true,  20, nullptr, nullptr},
-        {"Label12",  K::Label,         "Frame4",{ 120,  600,  555,  315}, "",              &proportional12, white,      none, 1, true,  19, nullptr, nullptr},
-        {"Label11",  K::Label,         "Frame4",{4320,  240,  555,  315}, "",              &proportional12, white,      none, 1, true,  18, nullptr, nullptr},
-        {"Label10",  K::Label,         "Frame4",{3720,  240,  555,  315}, "",              &proportional12, white,      none, 1, true,  17, nullptr, nullptr},
-        {"Label9",   K::Label,         "Frame4",{3120,  240,  555,  315}, "",              &proportional12, white,      none, 1, true,  16, nullptr, nullptr},
-        {"Label8",   K::Label,         "Frame4",{2520,  240,  555,  315}, "",              &proportional12, white,      none, 1, true,  15, nullptr, nullptr},
-        {"Label7",   K::Label,         "Frame4",{1920,  240,  555,  315}, "",              &proportional12, white,      none, 1, true,  14, nullptr, nullptr},
-        {"Label6",   K::Label,         "Frame4",{1320,  240,  555,  315}, "",              &proportional12, white,      none, 1, true,  13, nullptr, nullptr},
-        {"Label5",   K::Label,         "Frame4",{ 720,  240,  555,  315}, "",              &proportional12, white,      none, 1, true,  12, nullptr, nullptr},
-        {"Label4",   K::Label,         "Frame4",{ 120,  240,  555,  315}, "",              &proportional12, white,      none, 1, true,  11, nullptr, nullptr},
-        {"Frame3",   K::Frame,         nullptr, {2040,   60, 3015, 3075}, "Color Sample",  nullptr,         none,       none, 0, false,  9, nullptr, nullptr},
-        {"Shape1",   K::Shape,         "Frame3",{ 120,  240, 2775, 2715}, nullptr,         nullptr,         none,       none, 1, false, -1, nullptr, nullptr},
-        {"Frame2",   K::Frame,         nullptr, {  60,   60, 1935,  675}, "HTML HEX Code", nullptr,         none,       none, 0, false,  7, nullptr, nullptr},
-        {"Command1", K::PictureButton, "Frame2",{1440,  195,  375,  375}, nullptr,         nullptr,         none,       none, 0, false, 27, "クリップボードへコピー", "copy"},
-        {"Text1",    K::TextBox,       "Frame2",{ 120,  240, 1215,  315}, "Text1",         &fixedPitch12,   none,       none, 0, false,  8, nullptr, nullptr},
-        {"Frame1",   K::Frame,         nullptr, {  60,  780, 1935, 2355}, "RGB Color",     nullptr,         none,       none, 0, false,  0, nullptr, nullptr},
-        {"VScroll1", K::ScrollBar,     "Frame1",{ 120,  540,  495, 1695}, nullptr,         nullptr,         none,       none, 0, false,  1, nullptr, nullptr},
-        {"VScroll2", K::ScrollBar,     "Frame1",{ 720,  540,  495, 1695}, nullptr,         nullptr,         none,       none, 0, false,  2, nullptr, nullptr},
-        {"VScroll3", K::ScrollBar,     "Frame1",{1320,  540,  495, 1695}, nullptr,         nullptr,         none,       none, 0, false,  3, nullptr, nullptr},
-        {"Label1",   K::Label,         "Frame1",{ 150,  240,  450,  240}, "Label1",        nullptr,         lightRed,   none, 1, true,   6, nullptr, nullptr},
-        {"Label2",   K::Label,         "Frame1",{ 750,  240,  450,  240}, "Label1",        nullptr,         lightGreen, none, 1, true,   5, nullptr, nullptr},
-        {"Label3",   K::Label,         "Frame1",{1350,  240,  450,  240}, "Label1",        nullptr,         lightBlue,  none, 1, true,   4, nullptr, nullptr},
+    //   name        kind              parent    left  top   width height  text            font             back        fore  border centred tab  tooltip  picture  accessible name
+        {"Frame4",   K::Frame,         nullptr, {  60, 3180, 4995, 1035}, "Color Stock",   nullptr,         none,       none, 0, false, 10, nullptr, nullptr, nullptr},
+        {"Label19",  K::Label,         "Frame4",{4320,  600,  555,  315}, "",              &proportional12, white,      none, 1, true,  26, nullptr, nullptr, "ストック 16"},
+        {"Label18",  K::Label,         "Frame4",{3720,  600,  555,  315}, "",              &proportional12, white,      none, 1, true,  25, nullptr, nullptr, "ストック 15"},
+        {"Label17",  K::Label,         "Frame4",{3120,  600,  555,  315}, "",              &proportional12, white,      none, 1, true,  24, nullptr, nullptr, "ストック 14"},
+        {"Label16",  K::Label,         "Frame4",{2520,  600,  555,  315}, "",              &proportional12, white,      none, 1, true,  23, nullptr, nullptr, "ストック 13"},
+        {"Label15",  K::Label,         "Frame4",{1920,  600,  555,  315}, "",              &proportional12, white,      none, 1, true,  22, nullptr, nullptr, "ストック 12"},
+        {"Label14",  K::Label,         "Frame4",{1320,  600,  555,  315}, "",              &proportional12, white,      none, 1, true,  21, nullptr, nullptr, "ストック 11"},
+        {"Label13",  K::Label,         "Frame4",{ 720,  600,  555,  315}, "",              &proportional12, white,      none, 1, true,  20, nullptr, nullptr, "ストック 10"},
+        {"Label12",  K::Label,         "Frame4",{ 120,  600,  555,  315}, "",              &proportional12, white,      none, 1, true,  19, nullptr, nullptr, "ストック 09"},
+        {"Label11",  K::Label,         "Frame4",{4320,  240,  555,  315}, "",              &proportional12, white,      none, 1, true,  18, nullptr, nullptr, "ストック 08"},
+        {"Label10",  K::Label,         "Frame4",{3720,  240,  555,  315}, "",              &proportional12, white,      none, 1, true,  17, nullptr, nullptr, "ストック 07"},
+        {"Label9",   K::Label,         "Frame4",{3120,  240,  555,  315}, "",              &proportional12, white,      none, 1, true,  16, nullptr, nullptr, "ストック 06"},
+        {"Label8",   K::Label,         "Frame4",{2520,  240,  555,  315}, "",              &proportional12, white,      none, 1, true,  15, nullptr, nullptr, "ストック 05"},
+        {"Label7",   K::Label,         "Frame4",{1920,  240,  555,  315}, "",              &proportional12, white,      none, 1, true,  14, nullptr, nullptr, "ストック 04"},
+        {"Label6",   K::Label,         "Frame4",{1320,  240,  555,  315}, "",              &proportional12, white,      none, 1, true,  13, nullptr, nullptr, "ストック 03"},
+        {"Label5",   K::Label,         "Frame4",{ 720,  240,  555,  315}, "",              &proportional12, white,      none, 1, true,  12, nullptr, nullptr, "ストック 02"},
+        {"Label4",   K::Label,         "Frame4",{ 120,  240,  555,  315}, "",              &proportional12, white,      none, 1, true,  11, nullptr, nullptr, "ストック 01"},
+        {"Frame3",   K::Frame,         nullptr, {2040,   60, 3015, 3075}, "Color Sample",  nullptr,         none,       none, 0, false,  9, nullptr, nullptr, nullptr},
+        {"Shape1",   K::Shape,         "Frame3",{ 120,  240, 2775, 2715}, nullptr,         nullptr,         none,       none, 1, false, -1, nullptr, nullptr, "色見本"},
+        {"Frame2",   K::Frame,         nullptr, {  60,   60, 1935,  675}, "HTML HEX Code", nullptr,         none,       none, 0, false,  7, nullptr, nullptr, nullptr},
+        {"Command1", K::PictureButton, "Frame2",{1440,  195,  375,  375}, nullptr,         nullptr,         none,       none, 0, false, 27, "クリップボードへコピー", "copy", "クリップボードへコピー"},
+        {"Text1",    K::TextBox,       "Frame2",{ 120,  240, 1215,  315}, "Text1",         &fixedPitch12,   none,       none, 0, false,  8, nullptr, nullptr, "HTML カラーコード"},
+        {"Frame1",   K::Frame,         nullptr, {  60,  780, 1935, 2355}, "RGB Color",     nullptr,         none,       none, 0, false,  0, nullptr, nullptr, nullptr},
+        {"VScroll1", K::ScrollBar,     "Frame1",{ 120,  540,  495, 1695}, nullptr,         nullptr,         none,       none, 0, false,  1, nullptr, nullptr, "赤"},
+        {"VScroll2", K::ScrollBar,     "Frame1",{ 720,  540,  495, 1695}, nullptr,         nullptr,         none,       none, 0, false,  2, nullptr, nullptr, "緑"},
+        {"VScroll3", K::ScrollBar,     "Frame1",{1320,  540,  495, 1695}, nullptr,         nullptr,         none,       none, 0, false,  3, nullptr, nullptr, "青"},
+        {"Label1",   K::Label,         "Frame1",{ 150,  240,  450,  240}, "Label1",        nullptr,         lightRed,   none, 1, true,   6, nullptr, nullptr, nullptr},
+        {"Label2",   K::Label,         "Frame1",{ 750,  240,  450,  240}, "Label1",        nullptr,         lightGreen, none, 1, true,   5, nullptr, nullptr, nullptr},
+        {"Label3",   K::Label,         "Frame1",{1350,  240,  450,  240}, "Label1",        nullptr,         lightBlue,  none, 1, true,   4, nullptr, nullptr, nullptr},
         // The two separator lines under the menu bar: grey, and white three pixels wide.
-        {"Line1",    K::Line,          nullptr, {  60,    0, 5040,    0}, nullptr,         nullptr,         grey,       none, 1, false, -1, nullptr, nullptr},
-        {"Line2",    K::Line,          nullptr, {  75,    0, 5040,    0}, nullptr,         nullptr,         white,      none, 3, false, -1, nullptr, nullptr},
+        {"Line1",    K::Line,          nullptr, {  60,    0, 5040,    0}, nullptr,         nullptr,         grey,       none, 1, false, -1, nullptr, nullptr, nullptr},
+        {"Line2",    K::Line,          nullptr, {  75,    0, 5040,    0}, nullptr,         nullptr,         white,      none, 3, false, -1, nullptr, nullptr, nullptr},
     };
     // clang-format on
     return controls;
@@ -104,17 +104,17 @@ const std::vector<ControlDesign> &frmAboutControls()
 {
     // clang-format off
     static const std::vector<ControlDesign> controls{
-    //   name          kind               parent    left  top   width height text                                   font                       back   fore  border centred tab tooltip          picture  options
+    //   name          kind               parent    left  top   width height text                                   font                       back   fore  border centred tab tooltip          picture  accessible name  options
         // The etched separator: white two pixels wide, and grey over it one pixel higher.
-        {"Line1(0)",   K::Line,           nullptr, { 105, 2040, 5580, 2040}, nullptr,                               nullptr,                   white, none, 2, false, -1, nullptr,              nullptr},
-        {"Line1(1)",   K::Line,           nullptr, {  90, 2025, 5580, 2025}, nullptr,                               nullptr,                   grey,  none, 1, false, -1, nullptr,              nullptr},
-        {"Label2",     K::Label,          nullptr, {2220,  300, 1965,  285}, "Tinvue Ver 2.02",                     &proportional14,           none,  none, 0, false,  3, nullptr,              nullptr, AutoSize},
-        {"Label1",     K::Label,          nullptr, { 780, 1620, 4065,  225}, "URL:https://tinvue.example.org/",     &proportional11Underlined, none,  blue, 0, false,  4, "サポートＨＰへ接続", nullptr, AutoSize | Link},
-        {"Label3",     K::Label,          nullptr, {1080,  840, 3585,  240}, "(C) 2000-2026 Tinvue Project",        &proportional12,           none,  none, 0, false,  5, nullptr,              nullptr, AutoSize},
-        {"Label4",     K::Label,          nullptr, { 780, 1320, 3075,  225}, "E-Mail : tinvue@example.org",         &proportional11,           none,  none, 0, false,  6, nullptr,              nullptr, AutoSize},
-        {"cmdSysInfo", K::CommandButton,  nullptr, {1320, 2160, 1380,  345}, "ｼｽﾃﾑ情報(&S)...",                     nullptr,                   none,  none, 0, false,  2, nullptr,              nullptr},
-        {"cmdOK",      K::CommandButton,  nullptr, {3000, 2160, 1380,  345}, "OK",                                  nullptr,                   none,  none, 0, false,  0, nullptr,              nullptr},
-        {"picIcon",    K::PictureBox,     nullptr, {1560,  180,  480,  480}, nullptr,                               nullptr,                   none,  none, 0, false,  1, nullptr,              "tinvue"},
+        {"Line1(0)",   K::Line,           nullptr, { 105, 2040, 5580, 2040}, nullptr,                               nullptr,                   white, none, 2, false, -1, nullptr,              nullptr, nullptr},
+        {"Line1(1)",   K::Line,           nullptr, {  90, 2025, 5580, 2025}, nullptr,                               nullptr,                   grey,  none, 1, false, -1, nullptr,              nullptr, nullptr},
+        {"Label2",     K::Label,          nullptr, {2220,  300, 1965,  285}, "Tinvue Ver 2.02",                     &proportional14,           none,  none, 0, false,  3, nullptr,              nullptr, nullptr, AutoSize},
+        {"Label1",     K::Label,          nullptr, { 780, 1620, 4065,  225}, "URL:https://tinvue.example.org/",     &proportional11Underlined, none,  blue, 0, false,  4, "サポートＨＰへ接続", nullptr, nullptr, AutoSize | Link},
+        {"Label3",     K::Label,          nullptr, {1080,  840, 3585,  240}, "(C) 2000-2026 Tinvue Project",        &proportional12,           none,  none, 0, false,  5, nullptr,              nullptr, nullptr, AutoSize},
+        {"Label4",     K::Label,          nullptr, { 780, 1320, 3075,  225}, "E-Mail : tinvue@example.org",         &proportional11,           none,  none, 0, false,  6, nullptr,              nullptr, nullptr, AutoSize},
+        {"cmdSysInfo", K::CommandButton,  nullptr, {1320, 2160, 1380,  345}, "ｼｽﾃﾑ情報(&S)...",                     nullptr,                   none,  none, 0, false,  2, nullptr,              nullptr, nullptr},
+        {"cmdOK",      K::CommandButton,  nullptr, {3000, 2160, 1380,  345}, "OK",                                  nullptr,                   none,  none, 0, false,  0, nullptr,              nullptr, nullptr},
+        {"picIcon",    K::PictureBox,     nullptr, {1560,  180,  480,  480}, nullptr,                               nullptr,                   none,  none, 0, false,  1, nullptr,              "tinvue", "Tinvue のアイコン"},
     };
     // clang-format on
     return controls;

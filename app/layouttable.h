@@ -56,6 +56,7 @@ struct ControlDesign
     int tabIndex;           // the designed tab position; -1 for lines
     const char *toolTip;    // nullptr for none
     const char *picture;    // icon name of a button's or picture box's image (IconSet)
+    const char *accessibleName; // what a screen reader calls it; nullptr: its own text
     unsigned options = NoOption;
 };
 

@@ -113,6 +113,8 @@ void WindowBuilder::buildControls(QWidget *client, const std::vector<ControlDesi
         }
         if (row.toolTip)
             w->setToolTip(text(row.toolTip));
+        if (row.accessibleName)
+            w->setAccessibleName(text(row.accessibleName));
         if (row.options & Link) {
             w->setCursor(Qt::PointingHandCursor);
             w->setFocusPolicy(Qt::TabFocus);
