@@ -10,6 +10,8 @@
 #include "editor/coloreditor.h"
 #include "editor/componentscrollbar.h"
 #include "placement/formtop.h"
+#include "stock/colorstock.h"
+#include "stock/settingsstockstore.h"
 
 #include <QAction>
 #include <QApplication>
@@ -53,6 +55,18 @@ Form1::Form1(QWidget *parent)
 
     connect(control<QToolButton>("Command1"), &QToolButton::clicked, this, &Form1::Command1_Click);
     connect(control<QAction>("menu_e_00"), &QAction::triggered, this, &Form1::menu_e_00_Click);
+
+    // Slot NN is shown by the swatch LabelNN+3.
+    ColorStock::Controls stock{};
+    for (int slot = 1; slot <= ColorStock::slotCount; ++slot)
+        stock.swatches[slot - 1] =
+            control<ColorPanel>(QByteArray("Label" + QByteArray::number(slot + 3)).constData());
+    for (int n = 1; n <= 3; ++n)
+        stock.scrollBars[n - 1] =
+            control<ComponentScrollBar>(QByteArray("VScroll" + QByteArray::number(n)).constData());
+    stock.sample = control<ColorPanel>("Shape1");
+    m_stock = new ColorStock(stock, std::make_unique<SettingsStockStore>(), this);
+
     connect(control<QAction>("menu_f_00"), &QAction::triggered, this, &Form1::menu_f_00_Click);
     connect(control<QAction>("menu_v_00_00"), &QAction::triggered, this,
             &Form1::menu_v_00_00_Click);
@@ -68,6 +82,7 @@ Form1::Form1(QWidget *parent)
 void Form1::Form_Load()
 {
     m_editor->Load();
+    m_stock->LoadStockSwatches();
 }
 
 void Form1::showCentered()

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 class ColorEditor;
+class ColorStock;
 
 // The main window. It is built from the layout table; its load step then fills
 // the color editor (value labels, sample and hex code from the scroll bars) and
@@ -39,4 +40,5 @@ private:
     void menu_f_00_Click();
 
     ColorEditor *m_editor = nullptr;
+    ColorStock *m_stock = nullptr;
 };

@@ -1,0 +1,79 @@
+#include "stock/colorstock.h"
+
+#include "app/colorpanel.h"
+#include "editor/colorvalue.h"
+#include "editor/componentscrollbar.h"
+#include "stock/stockstore.h"
+#include "stock/stocktext.h"
+
+#include <algorithm>
+
+namespace {
+constexpr ColorEditor::Component components[] = {ColorEditor::Red, ColorEditor::Green,
+                                                 ColorEditor::Blue};
+}
+
+ColorStock::ColorStock(const Controls &controls, std::unique_ptr<StockStore> store, QObject *parent)
+    : QObject(parent), m_controls(controls), m_store(std::move(store))
+{
+    for (int slot = 1; slot <= slotCount; ++slot)
+        connect(swatch(slot), &ColorPanel::MouseDown, this,
+                [this, slot](Qt::MouseButton button) { Label_MouseDown(slot, button); });
+}
+
+ColorStock::~ColorStock() = default;
+
+void ColorStock::LoadStockSwatches()
+{
+    for (int slot = 1; slot <= slotCount; ++slot) {
+        if (const std::optional<quint32> color = storedColor(slot))
+            swatch(slot)->setBackColor(*color);
+    }
+}
+
+std::optional<quint32> ColorStock::storedColor(int slot) const
+{
+    std::array<QString, 3> texts;
+    for (auto c : components)
+        texts[c] = ReadStockComponent(slot, c);
+    std::array<int, 3> values;
+    for (auto c : components) {
+        const std::optional<int> value = StockText::toInteger(texts[c]);
+        if (!value || *value < 0)
+            return std::nullopt;
+        values[c] = std::min(*value, ComponentScrollBar::topValue);
+    }
+    return ColorValue::compose(values[ColorEditor::Red], values[ColorEditor::Green],
+                               values[ColorEditor::Blue]);
+}
+
+void ColorStock::Label_MouseDown(int slot, Qt::MouseButton button)
+{
+    const auto &bars = m_controls.scrollBars;
+    if (button == Qt::RightButton) {
+        swatch(slot)->setBackColor(m_controls.sample->BackColor());
+        StoreStockSlot(slot, bars[0]->Value(), bars[1]->Value(), bars[2]->Value());
+    }
+    if (swatch(slot)->BackColor() == ColorValue::white || button != Qt::LeftButton)
+        return;
+    m_controls.sample->setBackColor(swatch(slot)->BackColor());
+    // Each bar that takes a new value runs its update chain inside assign(); a
+    // component that does not read as 0..255 leaves its bar as it is.
+    for (auto c : components) {
+        if (const std::optional<int> value = StockText::toInteger(ReadStockComponent(slot, c)))
+            bars[c]->assign(*value);
+    }
+}
+
+void ColorStock::StoreStockSlot(int slot, int red, int green, int blue)
+{
+    // Three separate writes: one that fails does not stop the others.
+    m_store->save(StockStore::key(slot, ColorEditor::Red), QString::number(red));
+    m_store->save(StockStore::key(slot, ColorEditor::Green), QString::number(green));
+    m_store->save(StockStore::key(slot, ColorEditor::Blue), QString::number(blue));
+}
+
+QString ColorStock::ReadStockComponent(int slot, ColorEditor::Component component) const
+{
+    return m_store->text(StockStore::key(slot, component));
+}

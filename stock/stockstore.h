@@ -1,0 +1,22 @@
+#pragma once
+
+#include "editor/coloreditor.h"
+
+#include <QString>
+
+// Where the stock keeps its colors: one text per key, three keys per slot. The
+// stock only saves and gets texts; it never deletes or lists keys.
+class StockStore
+{
+public:
+    virtual ~StockStore() = default;
+
+    // The stored text, or empty text when the key is missing or cannot be read.
+    virtual QString text(const QString &key) const = 0;
+
+    // Replaces the key's text; false when the store could not take it.
+    virtual bool save(const QString &key, const QString &text) = 0;
+
+    // "ColorStock_05R" for the red component of slot 5.
+    static QString key(int slot, ColorEditor::Component component);
+};
