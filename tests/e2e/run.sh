@@ -58,7 +58,7 @@ start_tinvue() {
   app_pid=$!
   wid=
   for _ in $(seq 100); do
-    wid=$(xdotool search --onlyvisible --pid "$app_pid" --name '^Tinvue$' 2>/dev/null | head -1)
+    wid=$(xdotool search --all --onlyvisible --pid "$app_pid" --name '^Tinvue$' 2>/dev/null | head -1)
     [ -n "$wid" ] && break
     sleep 0.1
   done
@@ -102,6 +102,26 @@ pixel() {
   top=$(client_top)
   import -window "$wid" -crop "1x1+$1+$(($2 + top))" -depth 8 txt:- 2>/dev/null |
     grep -o '#[0-9A-F]\{6\}' | head -1 | tr -d '#'
+}
+
+# screen_xy X Y: the screen position of client-area coordinates, for xdotool.
+screen_xy() {
+  local left top
+  left=$(xwininfo -id "$wid" | awk '/Absolute upper-left X/ {print $4}')
+  top=$(xwininfo -id "$wid" | awk '/Absolute upper-left Y/ {print $4}')
+  echo "$(($1 + left)) $(($2 + top + $(client_top)))"
+}
+
+# slot_xy NN: the client-area centre of stock slot NN's swatch (two rows of eight).
+slot_xy() {
+  local n=$((10#$1 - 1))
+  echo "$((30 + 40 * (n % 8))) $((238 + 24 * (n / 8)))"
+}
+
+# press_slot NN BUTTON: presses a mouse button (1 left, 2 middle, 3 right) on slot NN.
+press_slot() {
+  # shellcheck disable=SC2046
+  xdotool mousemove $(screen_xy $(slot_xy "$1")) click "$2"
 }
 
 cases=("$@")
