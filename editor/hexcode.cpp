@@ -18,3 +18,13 @@ QString HexCode::formatPart(int value, const QString &hexPart)
         return QLatin1String(letterParts[size_t(value - 10)]);
     return hexPart;
 }
+
+QString HexCode::code(quint32 colorValue)
+{
+    QString text = QStringLiteral("#");
+    for (int shift : {0, 8, 16}) {
+        const int value = int((colorValue >> shift) & 0xFF);
+        text += formatPart(value, hexText(value));
+    }
+    return text;
+}

@@ -13,4 +13,7 @@ public:
     // Brings a part made by hexText() for the same value to exactly two digits.
     // Values from 16 up already have two digits and keep the text they came with.
     static QString formatPart(int value, const QString &hexPart);
+
+    // The whole code of a color value, "#" and red, green and blue.
+    static QString code(quint32 colorValue);
 };

@@ -3,6 +3,7 @@
 #include "app/colorpanel.h"
 #include "editor/colorvalue.h"
 #include "editor/componentscrollbar.h"
+#include "editor/hexcode.h"
 #include "stock/stockstore.h"
 #include "stock/stocktext.h"
 
@@ -16,9 +17,11 @@ constexpr ColorEditor::Component components[] = {ColorEditor::Red, ColorEditor::
 ColorStock::ColorStock(const Controls &controls, std::unique_ptr<StockStore> store, QObject *parent)
     : QObject(parent), m_controls(controls), m_store(std::move(store))
 {
-    for (int slot = 1; slot <= slotCount; ++slot)
+    for (int slot = 1; slot <= slotCount; ++slot) {
+        showSlot(slot, swatch(slot)->BackColor());
         connect(swatch(slot), &ColorPanel::MouseDown, this,
                 [this, slot](Qt::MouseButton button) { Label_MouseDown(slot, button); });
+    }
 }
 
 ColorStock::~ColorStock() = default;
@@ -27,7 +30,7 @@ void ColorStock::LoadStockSwatches()
 {
     for (int slot = 1; slot <= slotCount; ++slot) {
         if (const std::optional<quint32> color = storedColor(slot))
-            swatch(slot)->setBackColor(*color);
+            showSlot(slot, *color);
     }
 }
 
@@ -51,7 +54,7 @@ void ColorStock::Label_MouseDown(int slot, Qt::MouseButton button)
 {
     const auto &bars = m_controls.scrollBars;
     if (button == Qt::RightButton) {
-        swatch(slot)->setBackColor(m_controls.sample->BackColor());
+        showSlot(slot, m_controls.sample->BackColor());
         StoreStockSlot(slot, bars[0]->Value(), bars[1]->Value(), bars[2]->Value());
     }
     if (swatch(slot)->BackColor() == ColorValue::white || button != Qt::LeftButton)
@@ -63,6 +66,13 @@ void ColorStock::Label_MouseDown(int slot, Qt::MouseButton button)
         if (const std::optional<int> value = StockText::toInteger(ReadStockComponent(slot, c)))
             bars[c]->assign(*value);
     }
+}
+
+void ColorStock::showSlot(int slot, quint32 color)
+{
+    swatch(slot)->setBackColor(color);
+    swatch(slot)->setAccessibleDescription(color == ColorValue::white ? QStringLiteral("空")
+                                                                      : HexCode::code(color));
 }
 
 void ColorStock::StoreStockSlot(int slot, int red, int green, int blue)

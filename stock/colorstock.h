@@ -50,6 +50,8 @@ private:
     // The slot's color from its three stored texts, or nothing when one fails.
     std::optional<quint32> storedColor(int slot) const;
     ColorPanel *swatch(int slot) const { return m_controls.swatches[slot - 1]; }
+    // Paints the swatch and tells screen readers its code, or that it is empty.
+    void showSlot(int slot, quint32 color);
 
     Controls m_controls;
     std::unique_ptr<StockStore> m_store;

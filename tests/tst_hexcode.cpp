@@ -13,6 +13,8 @@ private slots:
             QCOMPARE(plain, QString::number(v, 16).toUpper()); // no leading zeros yet
             QCOMPARE(HexCode::formatPart(v, plain), QString::asprintf("%02X", unsigned(v)));
         }
+        QCOMPARE(HexCode::code(33023), QStringLiteral("#FF8000")); // red 255, green 128
+        QCOMPARE(HexCode::code(0x0A141E), QStringLiteral("#1E140A"));
     }
 };
 
