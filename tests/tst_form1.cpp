@@ -75,28 +75,6 @@ private slots:
         QCOMPARE(label(w, 3), QStringLiteral("mark"));
     }
 
-    void shouldLeaveEverythingAloneForAnUnchangedOrRefusedValue_data()
-    {
-        QTest::addColumn<int>("value");
-        QTest::newRow("same value") << 40;
-        QTest::newRow("256") << 256;
-        QTest::newRow("-1") << -1;
-    }
-    void shouldLeaveEverythingAloneForAnUnchangedOrRefusedValue()
-    {
-        QFETCH(int, value);
-        Form1 w;
-        QVERIFY(bar(w, 1)->assign(40));
-        // Marks that a run of the chain would overwrite.
-        w.control<QLineEdit>("Text1")->setText("typed");
-        w.control<QLabel>("Label1")->setText("mark");
-        w.control<ColorPanel>("Shape1")->setBackColor(0x123456);
-        bar(w, 1)->assign(value);
-        QCOMPARE(bar(w, 1)->Value(), 40);
-        QCOMPARE(QStringList({code(w), label(w, 1)}), QStringList({"typed", "mark"}));
-        QCOMPARE(sample(w), 0x123456u);
-    }
-
     void shouldPlaceControlsAsDesigned_data()
     {
         // Pixels at 96 dpi, worked out by hand from the designed twips.
