@@ -43,30 +43,24 @@ Form1::Form1(QWidget *parent)
     // The menu bar and the fixed client area decide the window's size; the user cannot change it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
+    const std::array<ComponentScrollBar *, 3> bars{control<ComponentScrollBar>("VScroll1"),
+                                                   control<ComponentScrollBar>("VScroll2"),
+                                                   control<ComponentScrollBar>("VScroll3")};
     m_editor = new ColorEditor(
-        {{control<ComponentScrollBar>("VScroll1"), control<ComponentScrollBar>("VScroll2"),
-          control<ComponentScrollBar>("VScroll3")},
+        {bars,
          {control<QLabel>("Label1"), control<QLabel>("Label2"), control<QLabel>("Label3")},
          control<ColorPanel>("Shape1"),
          control<QLineEdit>("Text1")},
         this);
-
+    ColorStock::Controls stock{{}, bars, control<ColorPanel>("Shape1")};
+    for (int slot = 1; slot <= ColorStock::slotCount; ++slot)
+        stock.swatches[slot - 1] =
+            findChild<ColorPanel *>(QStringLiteral("Label%1").arg(slot + 3)); // slot NN: LabelNN+3
+    m_stock = new ColorStock(stock, std::make_unique<SettingsStockStore>(), this);
     new ClipboardKeeper(this);
 
     connect(control<QToolButton>("Command1"), &QToolButton::clicked, this, &Form1::Command1_Click);
     connect(control<QAction>("menu_e_00"), &QAction::triggered, this, &Form1::menu_e_00_Click);
-
-    // Slot NN is shown by the swatch LabelNN+3.
-    ColorStock::Controls stock{};
-    for (int slot = 1; slot <= ColorStock::slotCount; ++slot)
-        stock.swatches[slot - 1] =
-            control<ColorPanel>(QByteArray("Label" + QByteArray::number(slot + 3)).constData());
-    for (int n = 1; n <= 3; ++n)
-        stock.scrollBars[n - 1] =
-            control<ComponentScrollBar>(QByteArray("VScroll" + QByteArray::number(n)).constData());
-    stock.sample = control<ColorPanel>("Shape1");
-    m_stock = new ColorStock(stock, std::make_unique<SettingsStockStore>(), this);
-
     connect(control<QAction>("menu_f_00"), &QAction::triggered, this, &Form1::menu_f_00_Click);
     connect(control<QAction>("menu_v_00_00"), &QAction::triggered, this,
             &Form1::menu_v_00_00_Click);
