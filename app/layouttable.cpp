@@ -1,7 +1,4 @@
 #include "app/layouttable.h"
-
-#include <cstring>
-
 namespace {
 using K = ControlKind;
 
@@ -118,15 +115,6 @@ const std::vector<ControlDesign> &frmAboutControls()
     };
     // clang-format on
     return controls;
-}
-
-const ControlDesign *find(const std::vector<ControlDesign> &controls, const char *name)
-{
-    for (const ControlDesign &row : controls) {
-        if (std::strcmp(row.name, name) == 0)
-            return &row;
-    }
-    return nullptr;
 }
 
 } // namespace LayoutTable

@@ -45,17 +45,17 @@ struct ControlDesign
 {
     const char *name;
     ControlKind kind;
-    const char *parent;     // nullptr: the window's client area
-    int geometry[4];        // Left, Top, Width, Height in twips; for a line X1, Y1, X2, Y2
-    const char *text;       // caption or text; nullptr for none
-    const FontDesign *font; // nullptr: the default font
-    qint64 backColor;       // a color value, or defaultColor
-    qint64 foreColor;       // a color value, or defaultColor
-    int border;             // a label's border line or a line's width, in pixels; 0 for none
-    bool centred;           // text centred rather than left-aligned
-    int tabIndex;           // the designed tab position; -1 for lines
-    const char *toolTip;    // nullptr for none
-    const char *picture;    // icon name of a button's or picture box's image (IconSet)
+    const char *parent;         // nullptr: the window's client area
+    int geometry[4];            // Left, Top, Width, Height in twips; for a line X1, Y1, X2, Y2
+    const char *text;           // caption or text; nullptr for none
+    const FontDesign *font;     // nullptr: the default font
+    qint64 backColor;           // a color value, or defaultColor
+    qint64 foreColor;           // a color value, or defaultColor
+    int border;                 // a label's border line or a line's width, in pixels; 0 for none
+    bool centred;               // text centred rather than left-aligned
+    int tabIndex;               // the designed tab position; -1 for lines
+    const char *toolTip;        // nullptr for none
+    const char *picture;        // icon name of a button's or picture box's image (IconSet)
     const char *accessibleName; // what a screen reader calls it; nullptr: its own text
     unsigned options = NoOption;
 };
@@ -84,5 +84,4 @@ const std::vector<ControlDesign> &form1Controls();
 const std::vector<MenuDesign> &form1Menus();
 const WindowDesign &frmAbout();
 const std::vector<ControlDesign> &frmAboutControls();
-const ControlDesign *find(const std::vector<ControlDesign> &controls, const char *name);
 } // namespace LayoutTable

@@ -14,8 +14,8 @@ class WindowBuilder
 public:
     static void buildControls(QWidget *client, const std::vector<ControlDesign> &controls);
     static void buildMenus(QMenuBar *menuBar, const std::vector<MenuDesign> &menus);
-    static QFont font(const FontDesign &row);
 
 private:
+    static QFont font(const FontDesign &row);
     static QWidget *create(const ControlDesign &row, QWidget *parent);
 };

@@ -38,10 +38,6 @@ public:
     // the code without assigning any scroll bar.
     void Load();
 
-    QString HexR() const { return m_hex[Red]; }
-    QString HexG() const { return m_hex[Green]; }
-    QString HexB() const { return m_hex[Blue]; }
-
     void VScroll1_Change() { runChain(Red); }
     void VScroll2_Change() { runChain(Green); }
     void VScroll3_Change() { runChain(Blue); }

@@ -18,8 +18,6 @@ public:
     QString text(const QString &key) const override;
     bool save(const QString &key, const QString &text) override;
 
-    QString fileName() const { return m_fileName; }
-
 private:
     bool isPlainFileOrMissing() const;
     bool canRewrite() const;
