@@ -1,4 +1,5 @@
 #include "app/layouttable.h"
+
 namespace {
 using K = ControlKind;
 
