@@ -1,14 +1,42 @@
 #include "app/iconset.h"
 
-#include <QDir>
+#include <QDirIterator>
+#include <QResource>
+
+namespace {
+// The width and height in a name "NAME-WIDTHxHEIGHT.rgba", or an empty size.
+QSize sizeInName(QStringView stem)
+{
+    const qsizetype x = stem.indexOf(QLatin1Char('x'));
+    bool widthRead = false;
+    bool heightRead = false;
+    const QSize size(stem.left(x).toInt(&widthRead), stem.mid(x + 1).toInt(&heightRead));
+    return x > 0 && widthRead && heightRead ? size : QSize();
+}
+} // namespace
 
 QIcon IconSet::load(const char *name)
 {
-    const QDir folder(QStringLiteral(":/icons"));
+    const QString prefix = QString::fromUtf8(name) + QLatin1Char('-');
+    const QLatin1String suffix(".rgba");
     QIcon icon;
-    // Named as PNG, so no image plugin is asked whether it can read them.
-    for (const QString &file :
-         folder.entryList({QString::fromUtf8(name) + QStringLiteral("-*.png")}, QDir::Files))
-        icon.addPixmap(QPixmap(folder.filePath(file), "PNG"));
+    // Matched by hand rather than by a name filter, which would compile a regular
+    // expression at every start.
+    QDirIterator files(QStringLiteral(":/icons"), QDir::Files);
+    while (files.hasNext()) {
+        const QString path = files.next();
+        const QString file = files.fileName();
+        if (!file.startsWith(prefix) || !file.endsWith(suffix))
+            continue;
+        const QSize size = sizeInName(
+            QStringView(file).mid(prefix.size(), file.size() - prefix.size() - suffix.size()));
+        const QByteArray pixels = QResource(path).uncompressedData();
+        if (size.isEmpty() || pixels.size() != qsizetype(size.width()) * size.height() * 4)
+            continue;
+        // The image only borrows the bytes; the pixmap made from it owns a copy.
+        const QImage image(reinterpret_cast<const uchar *>(pixels.constData()), size.width(),
+                           size.height(), size.width() * 4, QImage::Format_RGBA8888_Premultiplied);
+        icon.addPixmap(QPixmap::fromImage(image));
+    }
     return icon;
 }
