@@ -1,15 +1,19 @@
+#include "about/frmabout.h"
 #include "app/colorpanel.h"
 #include "app/form1.h"
+#include "app/iconset.h"
 #include "editor/componentscrollbar.h"
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 
-// Run once for each screen scale (QT_SCALE_FACTOR 1, 1.25, 1.5 and 2): the window
-// keeps its proportions, every colored area is painted where it belongs, the
-// pictures are made for the density and no caption is cut.
+// Run once for each screen scale (QT_SCALE_FACTOR 1, 1.25, 1.5 and 2): the windows
+// keep their proportions, every colored area and picture is painted where it
+// belongs, the pictures are made for the density and no caption is cut.
 class RenderingTest : public QObject
 {
     Q_OBJECT
@@ -52,6 +56,45 @@ private slots:
             QVERIFY2(bar->actionGeometry(menu).width() >= needed, qPrintable(menu->text()));
             QVERIFY(bar->actionGeometry(menu).right() < bar->width());
         }
+    }
+
+    void aboutShouldRenderSharpAndWholeAtThisScale()
+    {
+        frmAbout about;
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        const qreal ratio = about.devicePixelRatioF();
+        QCOMPARE(about.size(), QSize(379, 172));
+        const QImage image = about.grab().toImage();
+        QCOMPARE(image.size(), (QSizeF(about.size()) * ratio).toSize());
+
+        // The icon is drawn pixel for pixel from the image made for this density,
+        // not scaled from another one.
+        const QSize device = (QSizeF(32, 32) * ratio).toSize();
+        const QImage icon = IconSet::load("tinvue").pixmap(QSize(32, 32), ratio).toImage();
+        QCOMPARE(icon.size(), device);
+        const QPoint corner =
+            (QPointF(about.findChild<QWidget *>("picIcon")->pos()) * ratio).toPoint();
+        int opaque = 0;
+        for (int y = 0; y < device.height(); ++y)
+            for (int x = 0; x < device.width(); ++x)
+                if (qAlpha(icon.pixel(x, y)) == 255) {
+                    ++opaque;
+                    QCOMPARE(image.pixel(corner + QPoint(x, y)), icon.pixel(x, y));
+                }
+        QVERIFY(opaque > device.width() * device.height() / 4);
+
+        for (QLabel *label : about.findChildren<QLabel *>()) {
+            if (label->text().isEmpty())
+                continue;
+            QVERIFY2(label->width() >= label->fontMetrics().horizontalAdvance(label->text()),
+                     qPrintable(label->objectName()));
+            QVERIFY2(label->geometry().right() < about.width(), qPrintable(label->objectName()));
+        }
+        for (QPushButton *button : about.findChildren<QPushButton *>())
+            QVERIFY2(button->fontMetrics().horizontalAdvance(button->text().remove('&')) <
+                         button->width() - 8,
+                     qPrintable(button->objectName()));
     }
 };
 
