@@ -7,7 +7,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRawFont>
 #include <QTest>
+#include <QTextLayout>
 
 class Form1Test : public QObject
 {
@@ -96,6 +98,33 @@ private slots:
         QFETCH(QRect, rect);
         Form1 w;
         QCOMPARE(w.findChild<QWidget *>(name)->geometry(), rect);
+    }
+
+    void shouldDrawJapaneseAndLatinWithTheFacesOfTheirKind_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("fixedPitch");
+        QTest::newRow("code box") << "Text1" << true;
+        QTest::newRow("value label") << "Label1" << false;
+        QTest::newRow("stock slot") << "Label4" << false;
+        QTest::newRow("frame caption") << "Frame1" << false;
+    }
+    void shouldDrawJapaneseAndLatinWithTheFacesOfTheirKind()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, fixedPitch);
+        Form1 w;
+        const QFont font = w.findChild<QWidget *>(name)->font();
+        const QFontMetricsF metrics(font);
+        QCOMPARE(metrics.horizontalAdvance(u'i') == metrics.horizontalAdvance(u'W'), fixedPitch);
+        // Every character has a glyph, from whichever face the font falls back to.
+        QTextLayout layout(QStringLiteral("#FF8000 赤緑青 ｶﾗｰ ストック"), font);
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        for (const QGlyphRun &run : layout.glyphRuns())
+            for (const quint32 glyph : run.glyphIndexes())
+                QVERIFY2(glyph != 0, qPrintable(run.rawFont().familyName()));
     }
 
     void shouldBuildTheMenuTree()
