@@ -30,9 +30,12 @@ QIcon IconSet::load(const char *name)
             continue;
         const QSize size = sizeInName(
             QStringView(file).mid(prefix.size(), file.size() - prefix.size() - suffix.size()));
-        const QByteArray pixels = QResource(path).uncompressedData();
+        QByteArray pixels = QResource(path).uncompressedData();
         if (size.isEmpty() || pixels.size() != qsizetype(size.width()) * size.height() * 4)
             continue;
+        // An image's rows must start on four-byte boundaries; a copy on the heap does.
+        if (quintptr(pixels.constData()) % 4 != 0)
+            pixels.detach();
         // The image only borrows the bytes; the pixmap made from it owns a copy.
         const QImage image(reinterpret_cast<const uchar *>(pixels.constData()), size.width(),
                            size.height(), size.width() * 4, QImage::Format_RGBA8888_Premultiplied);
