@@ -1,15 +1,18 @@
 #include "app/colorpanel.h"
 #include "app/form1.h"
 #include "editor/componentscrollbar.h"
+#include "editor/hexcode.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QRawFont>
 #include <QTest>
 #include <QTextLayout>
+#include <QToolButton>
 
 class Form1Test : public QObject
 {
@@ -19,85 +22,95 @@ class Form1Test : public QObject
     {
         return w.findChild<ComponentScrollBar *>(QStringLiteral("VScroll%1").arg(n));
     }
-    static QString label(Form1 &w, int n)
+    static QLabel *label(Form1 &w, int n)
     {
-        return w.findChild<QLabel *>(QStringLiteral("Label%1").arg(n))->text();
+        return w.findChild<QLabel *>(QStringLiteral("Label%1").arg(n));
     }
     static QString code(Form1 &w) { return w.control<QLineEdit>("Text1")->text(); }
-    static quint32 sample(Form1 &w) { return w.control<ColorPanel>("Shape1")->BackColor(); }
 
 private slots:
-    void shouldStartBlackWithEveryPlaceholderReplaced()
+    void shouldStartBlackWithEveryPlaceholderReplacedAndTabFromTheRedBar()
     {
         Form1 w;
-        QCOMPARE(QStringList({label(w, 1), label(w, 2), label(w, 3), code(w)}),
-                 QStringList({"0", "0", "0", "#000000"}));
-        QCOMPARE(sample(w), 0u);
-        for (int n = 4; n <= 19; ++n)
-            QCOMPARE(w.findChild<ColorPanel *>(QStringLiteral("Label%1").arg(n))->BackColor(),
-                     0xFFFFFFu);
+        QCOMPARE(
+            QStringList({label(w, 1)->text(), label(w, 2)->text(), label(w, 3)->text(), code(w)}),
+            QStringList({"0", "0", "0", "#000000"}));
+        QCOMPARE(w.control<ColorPanel>("Shape1")->BackColor(), 0u);
         QVERIFY(!w.control<QAction>("menu_v_00_00")->isChecked());
         QVERIFY(w.control<QAction>("menu_v_00_01")->isChecked());
+        w.showCentered();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QStringList visited{QApplication::focusWidget()->objectName()};
+        for (int i = 0; i < 5; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited, QStringList({"VScroll1", "VScroll2", "VScroll3", "Text1", "Command1",
+                                       "VScroll1"}));
     }
 
-    void shouldShowTheCodeAndColorOfTheBars_data()
+    void shouldGiveTwoUpperCaseDigitsForEveryComponent()
     {
-        QTest::addColumn<QList<int>>("rgb");
-        QTest::addColumn<QString>("code");
-        QTest::addColumn<quint32>("colorValue");
-        QTest::newRow("orange") << QList<int>{255, 128, 0} << "#FF8000" << 33023u;
-        QTest::newRow("white") << QList<int>{255, 255, 255} << "#FFFFFF" << 16777215u;
-        QTest::newRow("digits and letters below 16")
-            << QList<int>{9, 10, 16} << "#090A10" << 1051145u;
-        QTest::newRow("no lower case") << QList<int>{171, 205, 239} << "#ABCDEF" << 15715755u;
+        for (int v = 0; v <= 255; ++v)
+            QCOMPARE(HexCode::formatPart(v, HexCode::hexText(v)),
+                     QString::asprintf("%02X", unsigned(v)));
     }
-    void shouldShowTheCodeAndColorOfTheBars()
+
+    void shouldRunEachBarsChainInsideItsAssignment_data()
+    {
+        // The code after each of the three bars is assigned in turn.
+        QTest::addColumn<QList<int>>("rgb");
+        QTest::addColumn<QStringList>("codes");
+        QTest::addColumn<quint32>("colorValue");
+        QTest::newRow("orange, blue unchanged")
+            << QList<int>{255, 128, 0} << QStringList{"#FF0000", "#FF8000", "#FF8000"} << 33023u;
+        QTest::newRow("digits and letters below 16")
+            << QList<int>{9, 10, 16} << QStringList{"#090000", "#090A00", "#090A10"} << 1051145u;
+        QTest::newRow("no lower case") << QList<int>{171, 205, 239}
+                                       << QStringList{"#AB0000", "#ABCD00", "#ABCDEF"} << 15715755u;
+    }
+    void shouldRunEachBarsChainInsideItsAssignment()
     {
         QFETCH(QList<int>, rgb);
-        QFETCH(QString, code);
-        QFETCH(quint32, colorValue);
         Form1 w;
-        for (int n = 1; n <= 3; ++n)
-            QVERIFY(bar(w, n)->assign(rgb[n - 1]));
-        QCOMPARE(Form1Test::code(w), code);
-        QCOMPARE(sample(w), colorValue);
-        QCOMPARE(label(w, 2), QString::number(rgb[1]));
-    }
-
-    void shouldRunEachChainInsideItsAssignmentAndTouchOnlyItsOwnLabel()
-    {
-        Form1 w;
-        w.control<QLabel>("Label3")->setText("mark");
         QStringList codes;
-        for (int n = 1; n <= 2; ++n) {
-            QVERIFY(bar(w, n)->assign(10 * n));
+        for (int n = 1; n <= 3; ++n)
+            label(w, n)->setText("-");
+        for (int n = 1; n <= 3; ++n) {
+            QVERIFY(bar(w, n)->assign(rgb[n - 1]));
             codes << code(w);
         }
-        QCOMPARE(codes, QStringList({"#0A0000", "#0A1400"}));
-        QCOMPARE(label(w, 3), QStringLiteral("mark"));
+        QTEST(codes, "codes");
+        // A change event writes its own bar's label only; a bar assigned the 0 it
+        // holds sends none.
+        for (int n = 1; n <= 3; ++n)
+            QCOMPARE(label(w, n)->text(), rgb[n - 1] ? QString::number(rgb[n - 1]) : "-");
+        QTEST(w.control<ColorPanel>("Shape1")->BackColor(), "colorValue");
     }
 
-    void shouldPlaceControlsAsDesigned_data()
+    void shouldPlaceAndNameControlsAsDesigned_data()
     {
-        // Pixels at 96 dpi, worked out by hand from the designed twips.
-        QTest::addColumn<QString>("name");
+        // Rows named for the control. Pixels at 96 dpi, worked out by hand from the
+        // designed twips; the name a screen reader gives.
         QTest::addColumn<QRect>("rect");
-        QTest::newRow("Frame1") << "Frame1" << QRect(4, 52, 129, 157);
-        QTest::newRow("Frame3") << "Frame3" << QRect(136, 4, 201, 205);
-        QTest::newRow("Frame4") << "Frame4" << QRect(4, 212, 333, 69);
-        QTest::newRow("VScroll3 in Frame1") << "VScroll3" << QRect(88, 36, 33, 113);
-        QTest::newRow("Label2 in Frame1") << "Label2" << QRect(50, 16, 30, 16);
-        QTest::newRow("Shape1 in Frame3") << "Shape1" << QRect(8, 16, 185, 181);
-        QTest::newRow("Command1 in Frame2") << "Command1" << QRect(96, 13, 25, 25);
-        QTest::newRow("slot 08 in Frame4") << "Label11" << QRect(288, 16, 37, 21);
-        QTest::newRow("slot 09 in Frame4") << "Label12" << QRect(8, 40, 37, 21);
+        QTest::addColumn<QString>("name");
+        QTest::newRow("Frame3") << QRect(136, 4, 201, 205) << "Color Sample";
+        QTest::newRow("VScroll1") << QRect(8, 36, 33, 113) << "赤";
+        QTest::newRow("VScroll2") << QRect(48, 36, 33, 113) << "緑";
+        QTest::newRow("VScroll3") << QRect(88, 36, 33, 113) << "青";
+        QTest::newRow("Shape1") << QRect(8, 16, 185, 181) << "色見本";
+        QTest::newRow("Text1") << QRect(8, 16, 81, 21) << "HTML カラーコード";
+        QTest::newRow("Command1") << QRect(96, 13, 25, 25) << "クリップボードへコピー";
+        QTest::newRow("Label11") << QRect(288, 16, 37, 21) << "ストック 08";
+        QTest::newRow("Label12") << QRect(8, 40, 37, 21) << "ストック 09";
     }
-    void shouldPlaceControlsAsDesigned()
+    void shouldPlaceAndNameControlsAsDesigned()
     {
-        QFETCH(QString, name);
-        QFETCH(QRect, rect);
         Form1 w;
-        QCOMPARE(w.findChild<QWidget *>(name)->geometry(), rect);
+        auto *control = w.findChild<QWidget *>(QString::fromLatin1(QTest::currentDataTag()));
+        QVERIFY(control);
+        QTEST(control->geometry(), "rect");
+        QTEST(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name), "name");
     }
 
     void shouldDrawJapaneseAndLatinWithTheFacesOfTheirKind_data()
@@ -105,18 +118,15 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("fixedPitch");
         QTest::newRow("code box") << "Text1" << true;
-        QTest::newRow("value label") << "Label1" << false;
         QTest::newRow("stock slot") << "Label4" << false;
-        QTest::newRow("frame caption") << "Frame1" << false;
     }
     void shouldDrawJapaneseAndLatinWithTheFacesOfTheirKind()
     {
         QFETCH(QString, name);
-        QFETCH(bool, fixedPitch);
         Form1 w;
         const QFont font = w.findChild<QWidget *>(name)->font();
         const QFontMetricsF metrics(font);
-        QCOMPARE(metrics.horizontalAdvance(u'i') == metrics.horizontalAdvance(u'W'), fixedPitch);
+        QTEST(metrics.horizontalAdvance(u'i') == metrics.horizontalAdvance(u'W'), "fixedPitch");
         // Every character has a glyph, from whichever face the font falls back to.
         QTextLayout layout(QStringLiteral("#FF8000 赤緑青 ｶﾗｰ ストック"), font);
         layout.beginLayout();
@@ -130,33 +140,54 @@ private slots:
     void shouldBuildTheMenuTree()
     {
         Form1 w;
-        QStringList bar;
-        for (QAction *a : w.menuBar()->actions())
-            bar << a->menu()->objectName() + ' ' + a->text();
-        QCOMPARE(bar, QStringList({"menu_f ﾌｧｲﾙ(&F)", "menu_v 表示(&V)", "menu_e 編集(&E)",
-                                   "menu_h ヘルプ(&H)"}));
-        QStringList items;
+        QStringList items; // each menu's items under its title, with their shortcuts
         for (QMenu *menu : w.findChildren<QMenu *>())
             for (QAction *a : menu->actions())
-                items << menu->objectName() + '/' + a->text() + ' ' + a->shortcut().toString();
-        items.sort();
-        QCOMPARE(items, QStringList({"menu_e/ｺﾋﾟｰ(&C) Ctrl+C", "menu_f/Tinvue の終了(&X) ",
-                                     "menu_h/ﾊﾞｰｼﾞｮﾝ情報(&A) ", "menu_v/常に手前に表示(&T) ",
-                                     "menu_v_00/OFF F5", "menu_v_00/ON F4"}));
+                items << menu->title() + " > " + a->text() + ' ' + a->shortcut().toString();
+        QCOMPARE(items,
+                 QStringList({"ﾌｧｲﾙ(&F) > Tinvue の終了(&X) ", "表示(&V) > 常に手前に表示(&T) ",
+                              "常に手前に表示(&T) > ON F4", "常に手前に表示(&T) > OFF F5",
+                              "編集(&E) > ｺﾋﾟｰ(&C) Ctrl+C", "ヘルプ(&H) > ﾊﾞｰｼﾞｮﾝ情報(&A) "}));
     }
 
-    void shouldTabFromTheFirstBarThroughTheEditor()
+    void shouldCopyTheWholeBoxEveryWay_data()
     {
+        QTest::addColumn<QString>("way"); // the copy button, the Edit menu or Ctrl+C on a control
+        QTest::addColumn<QString>("edited"); // typed into the code box; none: the bars' code
+        QTest::newRow("copy button") << "button" << QString();
+        QTest::newRow("Edit menu") << "menu" << QString();
+        QTest::newRow("Ctrl+C on a scroll bar") << "VScroll2" << QString();
+        QTest::newRow("Ctrl+C in the code box, not its selection") << "Text1" << QString();
+        QTest::newRow("a box edited by hand, as it stands") << "button"
+                                                            << " #ff00zz 赤 ";
+    }
+    void shouldCopyTheWholeBoxEveryWay()
+    {
+        QFETCH(QString, way);
+        QFETCH(QString, edited);
         Form1 w;
+        bar(w, 1)->assign(255);
+        auto *box = w.control<QLineEdit>("Text1");
+        if (!edited.isNull())
+            box->setText(edited);
+        box->setSelection(1, 2);
         w.showCentered();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        QStringList visited{QApplication::focusWidget()->objectName()};
-        for (int i = 0; i < 5; ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            visited << QApplication::focusWidget()->objectName();
+        QGuiApplication::clipboard()->setText(QStringLiteral("stale"));
+        for (int copies = 0; copies < 2; ++copies) { // the second leaves the same single text
+            if (way == "button") {
+                QTest::mouseClick(w.control<QToolButton>("Command1"), Qt::LeftButton);
+            } else if (way == "menu") {
+                w.control<QAction>("menu_e_00")->trigger();
+            } else {
+                QWidget *target = w.findChild<QWidget *>(way);
+                target->setFocus();
+                QTRY_COMPARE(QApplication::focusWidget(), target);
+                QTest::keyClick(target, Qt::Key_C, Qt::ControlModifier);
+            }
         }
-        QCOMPARE(visited, QStringList({"VScroll1", "VScroll2", "VScroll3", "Text1", "Command1",
-                                       "VScroll1"}));
+        QCOMPARE(QGuiApplication::clipboard()->text().toUtf8(),
+                 (edited.isNull() ? QStringLiteral("#FF0000") : edited).toUtf8());
     }
 };
 
