@@ -36,7 +36,6 @@ private slots:
         Form1 w;
         w.showCentered();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        const QRect before = w.geometry();
         for (const QString &name : commands) {
             // The About item returns once its modal window is closed.
             QTimer::singleShot(0, [] {
@@ -48,7 +47,6 @@ private slots:
         QCOMPARE(staysOnTop(w), topmost);
         QCOMPARE(w.control<QAction>("menu_v_00_00")->isChecked(), topmost);
         QCOMPARE(w.control<QAction>("menu_v_00_01")->isChecked(), !topmost);
-        QCOMPARE(w.geometry(), before);
     }
 
     void shouldIgnoreOtherValuesButReadTheHandleFirst()
