@@ -2,6 +2,8 @@
 #include "app/form1.h"
 #include "editor/componentscrollbar.h"
 #include "editor/hexcode.h"
+#include "placement/formtop.h"
+#include "placement/platformchoice.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -10,9 +12,13 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcessEnvironment>
 #include <QTest>
-#include <QTextLayout>
+#include <QTimer>
 #include <QToolButton>
+#include <QWindow>
+
+using namespace Qt::StringLiterals;
 
 class Form1Test : public QObject
 {
@@ -36,6 +42,8 @@ private slots:
             QStringList({label(w, 1)->text(), label(w, 2)->text(), label(w, 3)->text(), code(w)}),
             QStringList({"0", "0", "0", "#000000"}));
         QCOMPARE(w.control<ColorPanel>("Shape1")->BackColor(), 0u);
+        const QFontMetricsF codeFont(w.control<QLineEdit>("Text1")->font()); // fixed pitch
+        QCOMPARE(codeFont.horizontalAdvance(u'i'), codeFont.horizontalAdvance(u'W'));
         QVERIFY(!w.control<QAction>("menu_v_00_00")->isChecked());
         QVERIFY(w.control<QAction>("menu_v_00_01")->isChecked());
         w.showCentered();
@@ -94,7 +102,6 @@ private slots:
         // designed twips; the name a screen reader gives.
         QTest::addColumn<QRect>("rect");
         QTest::addColumn<QString>("name");
-        QTest::newRow("Frame3") << QRect(136, 4, 201, 205) << "Color Sample";
         QTest::newRow("VScroll1") << QRect(8, 36, 33, 113) << "赤";
         QTest::newRow("VScroll2") << QRect(48, 36, 33, 113) << "緑";
         QTest::newRow("VScroll3") << QRect(88, 36, 33, 113) << "青";
@@ -111,30 +118,6 @@ private slots:
         QVERIFY(control);
         QTEST(control->geometry(), "rect");
         QTEST(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name), "name");
-    }
-
-    void shouldDrawJapaneseAndLatinWithTheFacesOfTheirKind_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("fixedPitch");
-        QTest::newRow("code box") << "Text1" << true;
-        QTest::newRow("stock slot") << "Label4" << false;
-    }
-    void shouldDrawJapaneseAndLatinWithTheFacesOfTheirKind()
-    {
-        QFETCH(QString, name);
-        Form1 w;
-        const QFont font = w.findChild<QWidget *>(name)->font();
-        const QFontMetricsF metrics(font);
-        QTEST(metrics.horizontalAdvance(u'i') == metrics.horizontalAdvance(u'W'), "fixedPitch");
-        // Every character has a glyph, from whichever face the font falls back to.
-        QTextLayout layout(QStringLiteral("#FF8000 赤緑青 ｶﾗｰ ストック"), font);
-        layout.beginLayout();
-        layout.createLine();
-        layout.endLayout();
-        for (const QGlyphRun &run : layout.glyphRuns())
-            for (const quint32 glyph : run.glyphIndexes())
-                QVERIFY2(glyph != 0, qPrintable(run.rawFont().familyName()));
     }
 
     void shouldBuildTheMenuTree()
@@ -158,8 +141,7 @@ private slots:
         QTest::newRow("Edit menu") << "menu" << QString();
         QTest::newRow("Ctrl+C on a scroll bar") << "VScroll2" << QString();
         QTest::newRow("Ctrl+C in the code box, not its selection") << "Text1" << QString();
-        QTest::newRow("a box edited by hand, as it stands") << "button"
-                                                            << " #ff00zz 赤 ";
+        QTest::newRow("a box edited by hand, as it stands") << "button" << u" #ff00zz 赤 "_s;
     }
     void shouldCopyTheWholeBoxEveryWay()
     {
@@ -188,6 +170,69 @@ private slots:
         }
         QCOMPARE(QGuiApplication::clipboard()->text().toUtf8(),
                  (edited.isNull() ? QStringLiteral("#FF0000") : edited).toUtf8());
+    }
+
+    void shouldMoveTheMarksWithTheState_data()
+    {
+        QTest::addColumn<QStringList>("commands"); // action names
+        QTest::addColumn<bool>("topmost");
+        QTest::newRow("ON twice") << QStringList{"menu_v_00_00", "menu_v_00_00"} << true;
+        QTest::newRow("ON, OFF") << QStringList{"menu_v_00_00", "menu_v_00_01"} << false;
+        QTest::newRow("OFF twice, ON")
+            << QStringList{"menu_v_00_01", "menu_v_00_01", "menu_v_00_00"} << true;
+        QTest::newRow("ON, About") << QStringList{"menu_v_00_00", "menu_h_00"} << false;
+    }
+    void shouldMoveTheMarksWithTheState()
+    {
+        QFETCH(QStringList, commands);
+        QFETCH(bool, topmost);
+        Form1 w;
+        w.showCentered();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        for (const QString &name : commands) {
+            // The About item returns once its modal window is closed.
+            QTimer::singleShot(0, [] {
+                if (QWidget *modal = QApplication::activeModalWidget())
+                    modal->close();
+            });
+            w.findChild<QAction *>(name)->trigger();
+        }
+        QCOMPARE(w.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint), topmost);
+        QCOMPARE(w.control<QAction>("menu_v_00_00")->isChecked(), topmost);
+        QCOMPARE(w.control<QAction>("menu_v_00_01")->isChecked(), !topmost);
+    }
+
+    void shouldIgnoreOtherValuesButReadTheHandleFirst()
+    {
+        Form1 w;
+        QCOMPARE(FormTop::SetTopMost(w, 2), 0);
+        QVERIFY(w.testAttribute(Qt::WA_WState_Created));
+        QVERIFY(!w.isVisible());
+        QVERIFY(FormTop::SetTopMost(w, 1) != 0);
+        QVERIFY(w.isVisible()); // a hidden window is shown
+        QCOMPARE(FormTop::SetTopMost(w, -1), 0);
+        QVERIFY(w.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+    }
+
+    void shouldRunAsX11ProgramOnWaylandWhereItCan_data()
+    {
+        QTest::addColumn<QString>("variables");
+        QTest::addColumn<QByteArray>("platform");
+        QTest::newRow("Wayland with X11") << "WAYLAND_DISPLAY=w-0 DISPLAY=:0" << QByteArray("xcb");
+        QTest::newRow("Wayland session with X11")
+            << "XDG_SESSION_TYPE=wayland DISPLAY=:1" << QByteArray("xcb");
+        QTest::newRow("Wayland without X11") << "WAYLAND_DISPLAY=w-0" << QByteArray();
+        QTest::newRow("X11 session") << "DISPLAY=:0 XDG_SESSION_TYPE=x11" << QByteArray();
+        QTest::newRow("the user's choice")
+            << "WAYLAND_DISPLAY=w DISPLAY=:0 QT_QPA_PLATFORM=wayland" << QByteArray();
+    }
+    void shouldRunAsX11ProgramOnWaylandWhereItCan()
+    {
+        QFETCH(QString, variables);
+        QProcessEnvironment environment;
+        for (const QString &v : variables.split(' '))
+            environment.insert(v.section('=', 0, 0), v.section('=', 1));
+        QTEST(PlatformChoice::platformFor(environment), "platform");
     }
 };
 
