@@ -49,12 +49,12 @@ class ColorStockTest : public QObject
     {
         return w.control<ColorPanel>(("Label" + QByteArray::number(slot + 3)).constData());
     }
-    // A swatch's color and what a screen reader says of it.
+    // A swatch's color and what a screen reader says of it: name, description.
     static std::pair<quint32, QString> shown(Form1 &w, int slot)
     {
-        return {
-            swatch(w, slot)->BackColor(),
-            QAccessible::queryAccessibleInterface(swatch(w, slot))->text(QAccessible::Description)};
+        QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(swatch(w, slot));
+        return {swatch(w, slot)->BackColor(),
+                reader->text(QAccessible::Name) + ", " + reader->text(QAccessible::Description)};
     }
     static void setBars(Form1 &w, const QByteArray &rgb)
     {
@@ -126,15 +126,15 @@ private slots:
             Form1 w;
             setBars(w, rgb);
             QTest::mouseClick(swatch(w, 5), Qt::RightButton, {}, QPoint(10, 10));
-            QCOMPARE(shown(w, 5), std::pair(color, said));
-            QCOMPARE(shown(w, 1), std::pair(0xFFFFFFu, QStringLiteral("空")));
+            QCOMPARE(shown(w, 5), std::pair(color, "ストック 05, " + said));
+            QCOMPARE(shown(w, 1), std::pair(0xFFFFFFu, QStringLiteral("ストック 01, 空")));
             // On disk as soon as the press returns.
             const QByteArrayList now = stored().split('\n');
             for (const QByteArray &line : old + ("[Settings]\n" + keys("05", rgb)).split('\n'))
                 QVERIFY2(now.contains(line), line.constData());
         }
         Form1 w; // Label8 shows slot 05
-        QCOMPARE(shown(w, 5), std::pair(color, said));
+        QCOMPARE(shown(w, 5), std::pair(color, "ストック 05, " + said));
     }
 
     void shouldLoadTheStoredComponentsOnLeftPress_data()
