@@ -6,12 +6,14 @@
 #include "editor/colorvalue.h"
 #include "editor/componentscrollbar.h"
 
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSet>
 #include <QToolButton>
 
 #include <algorithm>
@@ -36,6 +38,18 @@ QRect pixelRect(const ControlDesign &row)
                  Twips::toPixels(g[3]));
 }
 
+// Whether a font family is installed, by any of the names it is listed under.
+bool installed(const QString &family)
+{
+    static const QSet<QString> families = [] {
+        QSet<QString> names;
+        for (const QString &name : QFontDatabase::families()) // "Family [Foundry]" when several
+            names.insert(name.section(QLatin1String(" ["), 0, 0).toCaseFolded());
+        return names;
+    }();
+    return families.contains(family.toCaseFolded());
+}
+
 ColorPanel *createPanel(const ControlDesign &row, QWidget *parent)
 {
     auto *panel = new ColorPanel(parent);
@@ -54,8 +68,15 @@ ColorPanel *createPanel(const ControlDesign &row, QWidget *parent)
 
 QFont WindowBuilder::font(const FontDesign &row)
 {
+    // Qt runs a full fontconfig search for a family it cannot find, at every start.
+    // So only installed faces are asked for; the last, the stand-in that shows
+    // Japanese, always is.
+    QStringList families = text(row.families).split(QLatin1Char(','));
+    families.erase(std::remove_if(families.begin(), families.end() - 1,
+                                  [](const QString &family) { return !installed(family); }),
+                   families.end() - 1);
     QFont f;
-    f.setFamilies(text(row.families).split(QLatin1Char(',')));
+    f.setFamilies(families);
     f.setPointSizeF(row.pointSize);
     f.setUnderline(row.underline);
     return f;
