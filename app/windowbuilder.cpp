@@ -38,7 +38,9 @@ QRect pixelRect(const ControlDesign &row)
                  Twips::toPixels(g[3]));
 }
 
-// Whether a font family is installed, by any of the names it is listed under.
+// Whether a font family is installed under this name. Qt lists a family under one
+// of its names; the layout table gives the designed faces under both their
+// Japanese and their Latin name, so that either is found.
 bool installed(const QString &family)
 {
     static const QSet<QString> families = [] {
