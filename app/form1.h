@@ -25,8 +25,6 @@ public:
         return findChild<T *>(QLatin1String(name));
     }
 
-    ColorEditor *editor() const { return m_editor; }
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
