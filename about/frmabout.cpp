@@ -1,10 +1,10 @@
 #include "about/frmabout.h"
 
-#include "app/colorpanel.h"
-#include "app/iconset.h"
-#include "app/layouttable.h"
-#include "app/twips.h"
-#include "app/windowbuilder.h"
+#include "about/frmaboutlayout.h"
+#include "widgets/colorpanel.h"
+#include "widgets/iconset.h"
+#include "widgets/twips.h"
+#include "widgets/windowbuilder.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -36,12 +36,12 @@ frmAbout::frmAbout(QWidget *parent, AboutPlatform platform)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       m_platform(std::move(platform))
 {
-    const WindowDesign &window = LayoutTable::frmAbout();
+    const WindowDesign &window = FrmAboutLayout::window();
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QString::fromUtf8(window.caption));
     setWindowIcon(IconSet::load(window.icon));
     setFixedSize(Twips::toPixels(window.clientWidth), Twips::toPixels(window.clientHeight));
-    WindowBuilder::buildControls(this, LayoutTable::frmAboutControls());
+    WindowBuilder::buildControls(this, FrmAboutLayout::controls());
     // Centred on the owner's client area, placing this client area (not the
     // frame): Qt's own placement guesses a frame that the window manager has not
     // drawn yet and lands off centre.

@@ -1,17 +1,17 @@
 #include "app/form1.h"
 
 #include "about/frmabout.h"
-#include "app/colorpanel.h"
-#include "app/iconset.h"
-#include "app/layouttable.h"
-#include "app/twips.h"
-#include "app/windowbuilder.h"
+#include "app/form1layout.h"
 #include "editor/clipboardkeeper.h"
 #include "editor/coloreditor.h"
-#include "editor/componentscrollbar.h"
 #include "placement/formtop.h"
 #include "stock/colorstock.h"
 #include "stock/settingsstockstore.h"
+#include "widgets/colorpanel.h"
+#include "widgets/componentscrollbar.h"
+#include "widgets/iconset.h"
+#include "widgets/twips.h"
+#include "widgets/windowbuilder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -28,7 +28,7 @@ Form1::Form1(QWidget *parent)
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint)
 {
-    const WindowDesign &window = LayoutTable::form1();
+    const WindowDesign &window = Form1Layout::window();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(window.caption));
     setWindowIcon(IconSet::load(window.icon));
@@ -36,8 +36,8 @@ Form1::Form1(QWidget *parent)
     auto *client = new QWidget(this);
     client->setFixedSize(Twips::toPixels(window.clientWidth), Twips::toPixels(window.clientHeight));
     setCentralWidget(client);
-    WindowBuilder::buildControls(client, LayoutTable::form1Controls());
-    WindowBuilder::buildMenus(menuBar(), LayoutTable::form1Menus());
+    WindowBuilder::buildControls(client, Form1Layout::controls());
+    WindowBuilder::buildMenus(menuBar(), Form1Layout::menus());
     // Grey over white gives the etched edge under the menu bar.
     control<QWidget>("Line1")->raise();
     // The menu bar and the fixed client area decide the window's size; the user cannot change it.

@@ -1,8 +1,8 @@
 // The baseline for the start-up benchmark: a bare Qt main window of the same
 // client size with the same menu bar, and nothing else.
-#include "app/layouttable.h"
-#include "app/twips.h"
-#include "app/windowbuilder.h"
+#include "app/form1layout.h"
+#include "widgets/twips.h"
+#include "widgets/windowbuilder.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -14,10 +14,10 @@ int main(int argc, char *argv[])
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("Bare"));
     auto *client = new QWidget(&window);
-    client->setFixedSize(Twips::toPixels(LayoutTable::form1().clientWidth),
-                         Twips::toPixels(LayoutTable::form1().clientHeight));
+    client->setFixedSize(Twips::toPixels(Form1Layout::window().clientWidth),
+                         Twips::toPixels(Form1Layout::window().clientHeight));
     window.setCentralWidget(client);
-    WindowBuilder::buildMenus(window.menuBar(), LayoutTable::form1Menus());
+    WindowBuilder::buildMenus(window.menuBar(), Form1Layout::menus());
     window.show();
     return app.exec();
 }

@@ -1,7 +1,7 @@
 // One change of a scroll bar through the whole update chain: value label,
 // sample, hex parts and code. The window is not shown, so nothing is painted.
 #include "app/form1.h"
-#include "editor/componentscrollbar.h"
+#include "widgets/componentscrollbar.h"
 
 #include <QTest>
 

@@ -1,9 +1,9 @@
 #include "editor/coloreditor.h"
 
-#include "app/colorpanel.h"
-#include "editor/colorvalue.h"
-#include "editor/componentscrollbar.h"
-#include "editor/hexcode.h"
+#include "widgets/colorpanel.h"
+#include "widgets/colorvalue.h"
+#include "widgets/componentscrollbar.h"
+#include "widgets/hexcode.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -13,17 +13,17 @@
 ColorEditor::ColorEditor(const Controls &controls, QObject *parent)
     : QObject(parent), m_controls(controls)
 {
-    connect(controls.scrollBars[Red], &ComponentScrollBar::Change, this,
+    connect(controls.scrollBars[ColorValue::Red], &ComponentScrollBar::Change, this,
             &ColorEditor::VScroll1_Change);
-    connect(controls.scrollBars[Green], &ComponentScrollBar::Change, this,
+    connect(controls.scrollBars[ColorValue::Green], &ComponentScrollBar::Change, this,
             &ColorEditor::VScroll2_Change);
-    connect(controls.scrollBars[Blue], &ComponentScrollBar::Change, this,
+    connect(controls.scrollBars[ColorValue::Blue], &ComponentScrollBar::Change, this,
             &ColorEditor::VScroll3_Change);
 }
 
 void ColorEditor::Load()
 {
-    for (Component c : {Red, Green, Blue})
+    for (Component c : {ColorValue::Red, ColorValue::Green, ColorValue::Blue})
         showValue(c);
     showColor();
 }
@@ -50,21 +50,23 @@ void ColorEditor::showValue(Component component)
 void ColorEditor::UpdateSample()
 {
     const auto &bars = m_controls.scrollBars;
-    m_controls.sample->setBackColor(
-        ColorValue::compose(bars[Red]->Value(), bars[Green]->Value(), bars[Blue]->Value()));
+    m_controls.sample->setBackColor(ColorValue::compose(bars[ColorValue::Red]->Value(),
+                                                        bars[ColorValue::Green]->Value(),
+                                                        bars[ColorValue::Blue]->Value()));
 }
 
 void ColorEditor::UpdateHexValues()
 {
-    for (Component c : {Red, Green, Blue})
+    for (Component c : {ColorValue::Red, ColorValue::Green, ColorValue::Blue})
         m_hex[c] = HexCode::hexText(m_controls.scrollBars[c]->Value());
 }
 
 void ColorEditor::FormatHexValues()
 {
-    for (Component c : {Red, Green, Blue})
+    for (Component c : {ColorValue::Red, ColorValue::Green, ColorValue::Blue})
         m_hex[c] = HexCode::formatPart(m_controls.scrollBars[c]->Value(), m_hex[c]);
-    m_controls.code->setText(QLatin1Char('#') + m_hex[Red] + m_hex[Green] + m_hex[Blue]);
+    m_controls.code->setText(QLatin1Char('#') + m_hex[ColorValue::Red] + m_hex[ColorValue::Green] +
+                             m_hex[ColorValue::Blue]);
 }
 
 void ColorEditor::CopyCode()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/colorvalue.h"
+
 #include <QObject>
 #include <QString>
 
@@ -17,12 +19,7 @@ class ColorEditor : public QObject
 {
     Q_OBJECT
 public:
-    enum Component
-    {
-        Red,
-        Green,
-        Blue
-    };
+    using Component = ColorValue::Component;
 
     struct Controls
     {
@@ -38,9 +35,9 @@ public:
     // the code without assigning any scroll bar.
     void Load();
 
-    void VScroll1_Change() { runChain(Red); }
-    void VScroll2_Change() { runChain(Green); }
-    void VScroll3_Change() { runChain(Blue); }
+    void VScroll1_Change() { runChain(ColorValue::Red); }
+    void VScroll2_Change() { runChain(ColorValue::Green); }
+    void VScroll3_Change() { runChain(ColorValue::Blue); }
 
     // Puts the text of the code box on the clipboard exactly as the box holds it,
     // even when the user has edited it.

@@ -1,17 +1,17 @@
 #include "stock/colorstock.h"
 
-#include "app/colorpanel.h"
-#include "editor/colorvalue.h"
-#include "editor/componentscrollbar.h"
-#include "editor/hexcode.h"
 #include "stock/stockstore.h"
 #include "stock/stocktext.h"
+#include "widgets/colorpanel.h"
+#include "widgets/colorvalue.h"
+#include "widgets/componentscrollbar.h"
+#include "widgets/hexcode.h"
 
 #include <algorithm>
 
 namespace {
-constexpr ColorEditor::Component components[] = {ColorEditor::Red, ColorEditor::Green,
-                                                 ColorEditor::Blue};
+constexpr ColorValue::Component components[] = {ColorValue::Red, ColorValue::Green,
+                                                ColorValue::Blue};
 }
 
 ColorStock::ColorStock(const Controls &controls, std::unique_ptr<StockStore> store, QObject *parent)
@@ -46,8 +46,8 @@ std::optional<quint32> ColorStock::storedColor(int slot) const
             return std::nullopt;
         values[c] = std::min(*value, ComponentScrollBar::topValue);
     }
-    return ColorValue::compose(values[ColorEditor::Red], values[ColorEditor::Green],
-                               values[ColorEditor::Blue]);
+    return ColorValue::compose(values[ColorValue::Red], values[ColorValue::Green],
+                               values[ColorValue::Blue]);
 }
 
 void ColorStock::Label_MouseDown(int slot, Qt::MouseButton button)
@@ -78,12 +78,12 @@ void ColorStock::showSlot(int slot, quint32 color)
 void ColorStock::StoreStockSlot(int slot, int red, int green, int blue)
 {
     // Three separate writes: one that fails does not stop the others.
-    m_store->save(StockStore::key(slot, ColorEditor::Red), QString::number(red));
-    m_store->save(StockStore::key(slot, ColorEditor::Green), QString::number(green));
-    m_store->save(StockStore::key(slot, ColorEditor::Blue), QString::number(blue));
+    m_store->save(StockStore::key(slot, ColorValue::Red), QString::number(red));
+    m_store->save(StockStore::key(slot, ColorValue::Green), QString::number(green));
+    m_store->save(StockStore::key(slot, ColorValue::Blue), QString::number(blue));
 }
 
-QString ColorStock::ReadStockComponent(int slot, ColorEditor::Component component) const
+QString ColorStock::ReadStockComponent(int slot, ColorValue::Component component) const
 {
     return m_store->text(StockStore::key(slot, component));
 }

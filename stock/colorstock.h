@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/coloreditor.h"
+#include "widgets/colorvalue.h"
 
 #include <QObject>
 
@@ -44,7 +44,7 @@ public:
     void Label_MouseDown(int slot, Qt::MouseButton button);
 
     void StoreStockSlot(int slot, int red, int green, int blue);
-    QString ReadStockComponent(int slot, ColorEditor::Component component) const;
+    QString ReadStockComponent(int slot, ColorValue::Component component) const;
 
 private:
     // The slot's color from its three stored texts, or nothing when one fails.

@@ -1,6 +1,6 @@
 #include "stock/stockstore.h"
 
-QString StockStore::key(int slot, ColorEditor::Component component)
+QString StockStore::key(int slot, ColorValue::Component component)
 {
     static const char letters[] = {'R', 'G', 'B'};
     return QStringLiteral("ColorStock_%1%2")

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/coloreditor.h"
+#include "widgets/colorvalue.h"
 
 #include <QString>
 
@@ -18,5 +18,5 @@ public:
     virtual bool save(const QString &key, const QString &text) = 0;
 
     // "ColorStock_05R" for the red component of slot 5.
-    static QString key(int slot, ColorEditor::Component component);
+    static QString key(int slot, ColorValue::Component component);
 };

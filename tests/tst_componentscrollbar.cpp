@@ -1,4 +1,4 @@
-#include "editor/componentscrollbar.h"
+#include "widgets/componentscrollbar.h"
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>

@@ -1,6 +1,6 @@
-#include "app/colorpanel.h"
 #include "app/form1.h"
-#include "editor/componentscrollbar.h"
+#include "widgets/colorpanel.h"
+#include "widgets/componentscrollbar.h"
 
 #include <QAccessible>
 #include <QAction>

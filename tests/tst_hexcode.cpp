@@ -1,4 +1,4 @@
-#include "editor/hexcode.h"
+#include "widgets/hexcode.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "app/iconset.h"
+#include "widgets/iconset.h"
 
 #include <QPainter>
 #include <QSvgRenderer>

@@ -1,7 +1,7 @@
 #include "about/frmabout.h"
 #include "app/form1.h"
-#include "app/iconset.h"
-#include "editor/componentscrollbar.h"
+#include "widgets/componentscrollbar.h"
+#include "widgets/iconset.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,10 +1,10 @@
-#include "app/windowbuilder.h"
+#include "widgets/windowbuilder.h"
 
-#include "app/colorpanel.h"
-#include "app/iconset.h"
-#include "app/twips.h"
-#include "editor/colorvalue.h"
-#include "editor/componentscrollbar.h"
+#include "widgets/colorpanel.h"
+#include "widgets/colorvalue.h"
+#include "widgets/componentscrollbar.h"
+#include "widgets/iconset.h"
+#include "widgets/twips.h"
 
 #include <QFontDatabase>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
-#include "app/colorpanel.h"
+#include "widgets/colorpanel.h"
 
-#include "editor/colorvalue.h"
+#include "widgets/colorvalue.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

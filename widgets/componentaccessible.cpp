@@ -1,6 +1,6 @@
-#include "editor/componentaccessible.h"
+#include "widgets/componentaccessible.h"
 
-#include "editor/componentscrollbar.h"
+#include "widgets/componentscrollbar.h"
 
 namespace {
 QAccessibleInterface *create(const QString &className, QObject *object)

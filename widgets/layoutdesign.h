@@ -4,10 +4,11 @@
 
 #include <vector>
 
-// The design of the windows as data: every control with its designer name,
-// parent, geometry in twips, text, font and colors, and the menu tree. The
-// windows are built from these tables and the tests hold the tables against
-// the designed numbers.
+// The records that describe a window as data: every control with its designer
+// name, parent, geometry in twips, text, font and colors, and the menu tree.
+// Each window keeps its own table beside it (Form1Layout, FrmAboutLayout); the
+// windows are built from those tables and the tests hold them against the
+// designed numbers.
 
 enum class ControlKind
 {
@@ -78,10 +79,11 @@ struct WindowDesign
     const char *icon; // icon name (IconSet)
 };
 
-namespace LayoutTable {
-const WindowDesign &form1();
-const std::vector<ControlDesign> &form1Controls();
-const std::vector<MenuDesign> &form1Menus();
-const WindowDesign &frmAbout();
-const std::vector<ControlDesign> &frmAboutControls();
-} // namespace LayoutTable
+// Faces and colors that both windows are designed with.
+namespace Design {
+constexpr const char *proportional = "ＭＳ Ｐゴシック,MS PGothic,Noto Sans CJK JP";
+constexpr FontDesign proportional12{proportional, 12.0, false};
+constexpr qint64 white = 0xFFFFFF;
+constexpr qint64 grey = 0x808080;
+constexpr qint64 none = defaultColor;
+} // namespace Design

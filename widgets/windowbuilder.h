@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/layouttable.h"
+#include "widgets/layoutdesign.h"
 
 class QFont;
 class QMenuBar;

@@ -1,4 +1,4 @@
-#include "editor/colorvalue.h"
+#include "widgets/colorvalue.h"
 
 namespace ColorValue {
 QColor toQColor(quint32 colorValue)

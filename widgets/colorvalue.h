@@ -8,6 +8,14 @@
 namespace ColorValue {
 constexpr quint32 white = 0x00FFFFFF;
 
+// The three components, in the order of the scroll bars VScroll1 to VScroll3.
+enum Component
+{
+    Red,
+    Green,
+    Blue
+};
+
 constexpr quint32 compose(int red, int green, int blue)
 {
     return quint32(red) + 256u * quint32(green) + 65536u * quint32(blue);

@@ -1,6 +1,6 @@
-#include "editor/componentscrollbar.h"
+#include "widgets/componentscrollbar.h"
 
-#include "editor/componentaccessible.h"
+#include "widgets/componentaccessible.h"
 
 #include <QAccessible>
 

@@ -1,37 +1,30 @@
-#include "app/layouttable.h"
+#include "app/form1layout.h"
 
 namespace {
 using K = ControlKind;
+using namespace Design;
 
-constexpr const char *proportional = "ＭＳ Ｐゴシック,MS PGothic,Noto Sans CJK JP";
-const FontDesign proportional12{proportional, 12.0, false};
-const FontDesign proportional11{proportional, 11.25, false};
-const FontDesign proportional11Underlined{proportional, 11.25, true};
-const FontDesign proportional14{proportional, 14.25, false};
 // The code box shows Latin text unless the user types Japanese into it. A Latin
 // fixed-pitch face draws the code, and Qt opens the large CJK face only for a
 // character the Latin face lacks; at start-up that saves about 2.5 MB.
-const FontDesign fixedPitch12{"ＭＳ ゴシック,MS Gothic,Noto Sans Mono,Noto Sans Mono CJK JP", 12.0, false};
+const FontDesign fixedPitch12{"ＭＳ ゴシック,MS Gothic,Noto Sans Mono,Noto Sans Mono CJK JP", 12.0,
+                              false};
 
 constexpr qint64 lightRed = 0x8080FF;   // 255, 128, 128
 constexpr qint64 lightGreen = 0x80FF80; // 128, 255, 128
 constexpr qint64 lightBlue = 0xFF8080;  // 128, 128, 255
-constexpr qint64 blue = 0xFF0000;       // 0, 0, 255
-constexpr qint64 white = 0xFFFFFF;
-constexpr qint64 grey = 0x808080;
-constexpr qint64 none = defaultColor;
 } // namespace
 
-namespace LayoutTable {
+namespace Form1Layout {
 
-const WindowDesign &form1()
+const WindowDesign &window()
 {
     static const WindowDesign window{"Tinvue", 5115, 4275, "tinvue"};
     return window;
 }
 
 // In creation order; within a parent, later controls lie above earlier ones.
-const std::vector<ControlDesign> &form1Controls()
+const std::vector<ControlDesign> &controls()
 {
     // clang-format off
     static const std::vector<ControlDesign> controls{
@@ -73,7 +66,7 @@ const std::vector<ControlDesign> &form1Controls()
     return controls;
 }
 
-const std::vector<MenuDesign> &form1Menus()
+const std::vector<MenuDesign> &menus()
 {
     // clang-format off
     static const std::vector<MenuDesign> menus{
@@ -93,32 +86,4 @@ const std::vector<MenuDesign> &form1Menus()
     return menus;
 }
 
-const WindowDesign &frmAbout()
-{
-    static const WindowDesign window{"ﾊﾞｰｼﾞｮﾝ情報", 5685, 2580, "about"};
-    return window;
-}
-
-// The maker's rights notice, e-mail and web address are the captions of Label3,
-// Label4 and Label1; the link opens the address after "URL:".
-const std::vector<ControlDesign> &frmAboutControls()
-{
-    // clang-format off
-    static const std::vector<ControlDesign> controls{
-    //   name          kind               parent    left  top   width height text                                   font                       back   fore  border centred tab tooltip          picture  accessible name  options
-        // The etched separator: white two pixels wide, and grey over it one pixel higher.
-        {"Line1(0)",   K::Line,           nullptr, { 105, 2040, 5580, 2040}, nullptr,                               nullptr,                   white, none, 2, false, -1, nullptr,              nullptr, nullptr},
-        {"Line1(1)",   K::Line,           nullptr, {  90, 2025, 5580, 2025}, nullptr,                               nullptr,                   grey,  none, 1, false, -1, nullptr,              nullptr, nullptr},
-        {"Label2",     K::Label,          nullptr, {2220,  300, 1965,  285}, "Tinvue Ver 2.02",                     &proportional14,           none,  none, 0, false,  3, nullptr,              nullptr, nullptr, AutoSize},
-        {"Label1",     K::Label,          nullptr, { 780, 1620, 4065,  225}, "URL:https://tinvue.example.org/",     &proportional11Underlined, none,  blue, 0, false,  4, "サポートＨＰへ接続", nullptr, nullptr, AutoSize | Link},
-        {"Label3",     K::Label,          nullptr, {1080,  840, 3585,  240}, "(C) 2000-2026 Tinvue Project",        &proportional12,           none,  none, 0, false,  5, nullptr,              nullptr, nullptr, AutoSize},
-        {"Label4",     K::Label,          nullptr, { 780, 1320, 3075,  225}, "E-Mail : tinvue@example.org",         &proportional11,           none,  none, 0, false,  6, nullptr,              nullptr, nullptr, AutoSize},
-        {"cmdSysInfo", K::CommandButton,  nullptr, {1320, 2160, 1380,  345}, "ｼｽﾃﾑ情報(&S)...",                     nullptr,                   none,  none, 0, false,  2, nullptr,              nullptr, nullptr},
-        {"cmdOK",      K::CommandButton,  nullptr, {3000, 2160, 1380,  345}, "OK",                                  nullptr,                   none,  none, 0, false,  0, nullptr,              nullptr, nullptr},
-        {"picIcon",    K::PictureBox,     nullptr, {1560,  180,  480,  480}, nullptr,                               nullptr,                   none,  none, 0, false,  1, nullptr,              "tinvue", "Tinvue のアイコン"},
-    };
-    // clang-format on
-    return controls;
-}
-
-} // namespace LayoutTable
+} // namespace Form1Layout
