@@ -99,13 +99,6 @@ ColorPanel *createPanel(const ControlDesign &row, QWidget *parent)
         panel->setBackColor(quint32(row.backColor));
     else
         panel->setAutoFillBackground(row.kind == ControlKind::Shape);
-    if (panel->autoFillBackground()) {
-        // On its own designed background the text and border keep the designed
-        // black, whatever the desktop's palette gives the window.
-        QPalette p = panel->palette();
-        p.setColor(QPalette::WindowText, Qt::black);
-        panel->setPalette(p);
-    }
     return panel;
 }
 } // namespace
