@@ -1,16 +1,21 @@
 #include "about/frmabout.h"
 #include "app/form1.h"
 #include "widgets/componentscrollbar.h"
+#include "widgets/framebox.h"
 #include "widgets/iconset.h"
 
-#include <QGroupBox>
+#include <QApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPainter>
 #include <QTest>
 
-// Run once for each screen scale (QT_SCALE_FACTOR 1, 1.25, 1.5 and 2): the windows
-// keep their proportions, every colored area and picture is painted where it
-// belongs, the pictures are made for the density and no caption is cut.
+#include <cmath>
+
+// Run once for each screen scale (QT_SCALE_FACTOR 1, 1.25, 1.5 and 2), on a dark
+// desktop palette: the windows keep their proportions, every colored area, line
+// and picture is painted where it belongs, the pictures are made for the density,
+// no caption is cut, and every text reads.
 class RenderingTest : public QObject
 {
     Q_OBJECT
@@ -21,44 +26,116 @@ class RenderingTest : public QObject
     void render(QWidget &window)
     {
         window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(QTest::qWaitForWindowActive(&window));
         m_ratio = window.devicePixelRatioF();
         QCOMPARE(m_ratio, qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());
-        m_image = window.grab().toImage();
+        m_image = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        m_image.setDevicePixelRatio(1);
         QCOMPARE(m_image.size(), (QSizeF(window.size()) * m_ratio).toSize());
-        // Every caption fits its control (less a frame's or button's edges) and ends
-        // inside the window.
         for (QWidget *c : window.findChildren<QWidget *>()) {
-            const bool frame = qobject_cast<QGroupBox *>(c);
-            const QString text = c->property(frame ? "title" : "text").toString().remove('&');
-            const int room = c->width() - (qobject_cast<QLabel *>(c) ? 0 : 9);
+            // Every caption fits its control (less a frame's or button's edges) and
+            // ends inside the window.
+            const QString text = c->property("text").toString().remove('&');
+            const int room = c->width() - (qobject_cast<QLabel *>(c) ? 0 : 12);
             QVERIFY2(text.isEmpty() ||
                          (c->fontMetrics().horizontalAdvance(text) <= room &&
                           c->mapTo(&window, c->rect().topRight()).x() < window.width()),
                      qPrintable(c->objectName()));
+            // Every text reads at WCAG's 4.5:1 against what is painted behind it.
+            QList<QRect> texts;
+            // Clear of a label's border and of the label above, whose descenders
+            // reach into it, and of a button's edges.
+            const QMargins inset =
+                qobject_cast<QLabel *>(c) ? QMargins(1, 3, 1, 3) : QMargins(4, 4, 4, 4);
+            if (auto *bar = qobject_cast<QMenuBar *>(c))
+                for (QAction *menu : bar->actions())
+                    texts << bar->actionGeometry(menu);
+            else if (qobject_cast<FrameBox *>(c))
+                texts << QRect(8, 0, c->fontMetrics().horizontalAdvance(text),
+                               c->fontMetrics().height());
+            else if (!text.isEmpty())
+                texts << c->rect().marginsRemoved(inset);
+            for (const QRect &area : texts) // the menu titles in one row, too
+                QVERIFY2(c->rect().contains(area) && contrast(pixels(c, area)) >= 4.5,
+                         qPrintable(c->objectName()));
         }
+    }
+    // The device pixels that show a logical rectangle of w.
+    QRect device(QWidget *w, const QRect &r) const
+    {
+        const QPointF topLeft = QPointF(w->mapTo(w->window(), r.topLeft())) * m_ratio;
+        return QRectF(topLeft, QSizeF(r.size()) * m_ratio).toAlignedRect();
+    }
+    QImage pixels(QWidget *w, const QRect &r) const { return m_image.copy(device(w, r)); }
+    // The centre of logical pixel (x, y) of w, as RRGGBB.
+    QRgb at(QWidget *w, int x, int y) const
+    {
+        const QPointF p =
+            (QPointF(w->mapTo(w->window(), QPoint(x, y))) + QPointF(.5, .5)) * m_ratio;
+        return m_image.pixel(int(p.x()), int(p.y())) & 0xFFFFFF;
+    }
+    // WCAG's contrast ratio between the color at an area's corner, its background,
+    // and the pixel that stands out most from it, its text.
+    static double contrast(const QImage &area)
+    {
+        const auto luminance = [](QRgb c) {
+            const auto linear = [](int v) {
+                return v <= 10 ? v / 3294.6 : std::pow((v / 255.0 + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) +
+                   0.0722 * linear(qBlue(c));
+        };
+        double best = 1;
+        for (int y = 0; y < area.height(); ++y)
+            for (int x = 0; x < area.width(); ++x) {
+                const auto [dark, light] =
+                    std::minmax({luminance(area.pixel(0, 0)), luminance(area.pixel(x, y))});
+                best = std::max(best, (light + 0.05) / (dark + 0.05));
+            }
+        return best;
     }
 
 private slots:
+    void initTestCase() { QApplication::setPalette(QPalette(QColor(48, 48, 48))); } // light text
+
     void shouldRenderSharpAndWholeAtThisScale()
     {
         Form1 w;
-        w.control<ComponentScrollBar>("VScroll1")->assign(255);
+        w.control<ComponentScrollBar>("VScroll1")->assign(128);
         w.control<ComponentScrollBar>("VScroll2")->assign(128);
+        w.showCentered(); // the focus on the red bar
         render(w);
         // name, logical point inside it (clear of borders and centred text), color
-        const QList<std::tuple<QString, QPointF, QRgb>> areas{
-            {"Shape1", {92, 90}, 0xFF8000}, {"Label1", {2, 8}, 0xFF8080},
+        const QList<std::tuple<QString, QPoint, QRgb>> areas{
+            {"Shape1", {92, 90}, 0x808000}, {"Label1", {2, 8}, 0xFF8080},
             {"Label2", {2, 8}, 0x80FF80},   {"Label3", {2, 8}, 0x8080FF},
             {"Label4", {18, 10}, 0xFFFFFF}, {"Label19", {18, 10}, 0xFFFFFF}};
-        for (const auto &[name, at, color] : areas) {
-            const QPointF logical = QPointF(w.findChild<QWidget *>(name)->mapTo(&w, QPoint())) + at;
-            QCOMPARE(m_image.pixel((logical * m_ratio + QPointF(0.5, 0.5)).toPoint()) & 0xFFFFFF,
-                     color);
+        for (const auto &[name, p, color] : areas)
+            QCOMPARE(at(w.findChild<QWidget *>(name), p.x(), p.y()), color);
+        // The four frames are etched, grey over white, along their sides; the top line
+        // runs through the middle of the caption, which interrupts it near the left,
+        // and everything inside sits below it.
+        QCOMPARE(w.findChildren<FrameBox *>().size(), 4);
+        for (FrameBox *f : w.findChildren<FrameBox *>()) {
+            const int line = f->fontMetrics().height() / 2, x = f->width() - 6;
+            const int y = f->height() / 2, w = f->width(), h = f->height();
+            QCOMPARE(
+                QList<QRgb>({at(f, x, line), at(f, x, line + 1), at(f, 0, y), at(f, 1, y),
+                             at(f, 9, h - 2), at(f, 9, h - 1), at(f, w - 2, y), at(f, w - 1, y),
+                             at(f, 6, line)}),
+                QList<QRgb>({0x808080, 0xFFFFFF, 0x808080, 0xFFFFFF, 0x808080, 0xFFFFFF, 0x808080,
+                             0xFFFFFF, f->palette().window().color().rgb() & 0xFFFFFF}));
+            for (QWidget *c : f->findChildren<QWidget *>())
+                QVERIFY2(c->y() > line + 1, qPrintable(c->objectName()));
         }
-        QMenuBar *bar = w.menuBar(); // every menu title in one row
-        for (QAction *menu : bar->actions())
-            QVERIFY2(bar->actionGeometry(menu).right() < bar->width(), qPrintable(menu->text()));
+        // The focused red bar looks like the green one at the same value but for a
+        // mark inside its thumb.
+        auto *red = w.control<ComponentScrollBar>("VScroll1");
+        QWidget *green = w.control<QWidget>("VScroll2");
+        const QRect thumb = red->thumbRect().adjusted(2, 2, -2, -2);
+        QVERIFY(pixels(red, thumb) != pixels(green, thumb));
+        QPainter(&m_image).drawImage(device(red, thumb).topLeft(), pixels(green, thumb));
+        QCOMPARE(pixels(red, red->rect()), pixels(green, red->rect()));
     }
 
     void aboutShouldRenderSharpAndWholeAtThisScale()
@@ -70,17 +147,18 @@ private slots:
         QCOMPARE(about.findChild<QWidget *>("Label2")->pos(), QPoint(148, 20));
         // The icon is drawn where the design puts it, pixel for pixel from the image
         // made for this density, not scaled from another one.
-        const QImage icon = IconSet::load("tinvue").pixmap(QSize(32, 32), m_ratio).toImage();
+        QImage icon = IconSet::load("tinvue").pixmap(QSize(32, 32), m_ratio).toImage();
         QCOMPARE(icon.size(), (QSizeF(32, 32) * m_ratio).toSize());
-        const QPoint corner = (QPointF(104, 12) * m_ratio).toPoint();
-        int opaque = 0;
-        for (int y = 0; y < icon.height(); ++y)
-            for (int x = 0; x < icon.width(); ++x)
-                if (qAlpha(icon.pixel(x, y)) == 255) {
-                    ++opaque;
-                    QCOMPARE(m_image.pixel(corner + QPoint(x, y)), icon.pixel(x, y));
-                }
-        QVERIFY(opaque > icon.width() * icon.height() / 4);
+        icon.setDevicePixelRatio(1);
+        QImage expected(icon.size(), QImage::Format_RGB32);
+        expected.fill(about.palette().window().color());
+        QPainter(&expected).drawImage(0, 0, icon);
+        QCOMPARE(pixels(&about, QRect(104, 12, 32, 32)), expected);
+        // The link keeps its blue, lighter here and pure on the usual light palette.
+        QCOMPARE(about.findChild<QLabel *>("Label1")->palette().windowText().color().blue(), 255);
+        QApplication::setPalette(QPalette(QColor(239, 239, 239)));
+        QCOMPARE(frmAbout().findChild<QLabel *>("Label1")->palette().windowText().color(),
+                 QColor(Qt::blue));
     }
 };
 

@@ -21,6 +21,9 @@ void ColorPanel::setBackColor(quint32 colorValue)
 {
     QPalette p = palette();
     p.setColor(QPalette::Window, ColorValue::toQColor(colorValue));
+    // On a color of its own the text and border keep the designed black, whatever
+    // the desktop's palette gives the window.
+    p.setColor(QPalette::WindowText, Qt::black);
     setPalette(p);
 }
 

@@ -13,6 +13,7 @@ public:
     explicit ColorPanel(QWidget *parent = nullptr);
 
     quint32 BackColor() const;
+    // Paints the panel in a color value, with black text and border on it.
     void setBackColor(quint32 colorValue);
 
 signals:

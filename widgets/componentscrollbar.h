@@ -10,6 +10,8 @@
 // the arrows, the track, the keyboard, the wheel, the release of a dragged thumb
 // and assign(). It does not fire while the thumb is being dragged, and not for
 // an assignment of the value already held.
+//
+// While it has the focus, a dotted rectangle inside the thumb shows it.
 class ComponentScrollBar : public QScrollBar
 {
     Q_OBJECT
@@ -24,6 +26,12 @@ public:
     // Change(). QScrollBar itself would silently clamp it.
     bool assign(int component);
 
+    // Where the style draws the thumb, in the bar's coordinates.
+    QRect thumbRect() const;
+
 signals:
     void Change();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 };

@@ -1,0 +1,50 @@
+#include "widgets/framebox.h"
+
+#include <QAccessibleWidget>
+#include <QPainter>
+
+namespace {
+constexpr int captionLeft = 8; // where the caption's text starts
+constexpr int captionGap = 2;  // free on each side of the text
+
+// Screen readers hear a frame as a group named by its caption.
+QAccessibleInterface *accessible(const QString &className, QObject *object)
+{
+    if (className != QLatin1String("FrameBox"))
+        return nullptr;
+    auto *frame = static_cast<FrameBox *>(object);
+    return new QAccessibleWidget(frame, QAccessible::Grouping, frame->text());
+}
+} // namespace
+
+FrameBox::FrameBox(const QString &caption, QWidget *parent) : QWidget(parent), m_caption(caption)
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(accessible);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+void FrameBox::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QFontMetrics metrics = fontMetrics();
+    const int lineY = metrics.height() / 2;
+    const int textWidth = metrics.horizontalAdvance(m_caption);
+    painter.setClipRegion(QRegion(rect()).subtracted(
+        QRect(captionLeft - captionGap, 0, textWidth + 2 * captionGap, metrics.height())));
+    // Etched: a white box one pixel below and to the right of a grey one.
+    const auto box = [&painter](const QRect &r, const QColor &color) {
+        painter.fillRect(r.left(), r.top(), r.width(), 1, color);
+        painter.fillRect(r.left(), r.bottom(), r.width(), 1, color);
+        painter.fillRect(r.left(), r.top(), 1, r.height(), color);
+        painter.fillRect(r.right(), r.top(), 1, r.height(), color);
+    };
+    const QRect grey(0, lineY, width() - 1, height() - lineY - 1);
+    box(grey.translated(1, 1), Qt::white);
+    box(grey, QColor(128, 128, 128));
+    painter.setClipping(false);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(captionLeft, metrics.ascent(), m_caption);
+}
