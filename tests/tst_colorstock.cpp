@@ -1,11 +1,12 @@
 #include "app/form1.h"
+#include "stock/colorstock.h"
 #include "widgets/colorpanel.h"
 #include "widgets/componentscrollbar.h"
 
 #include <QAccessible>
 #include <QDateTime>
 #include <QDir>
-#include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -29,13 +30,12 @@ class ColorStockTest : public QObject
     void writeStore(const QByteArray &keys)
     {
         static int writes = 0;
-        if (keys.isEmpty())
-            return;
         QFile f(file());
-        QVERIFY(QDir(m_config.path()).mkpath("Tinvue") && f.open(QIODevice::WriteOnly));
-        QVERIFY(f.write("[Settings]\n" + keys) > 0 && f.flush());
-        QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(++writes),
-                              QFile::FileModificationTime));
+        if (!keys.isEmpty())
+            QVERIFY(QDir(m_config.path()).mkpath("Tinvue") && f.open(QIODevice::WriteOnly) &&
+                    f.write("[Settings]\n" + keys) > 0 && f.flush() &&
+                    f.setFileTime(QDateTime::currentDateTime().addSecs(++writes),
+                                  QFile::FileModificationTime));
     }
     // "ColorStock_05R=10" and so on for nn "05" and rgb "10 20 30".
     static QByteArray keys(const QByteArray &nn, const QByteArray &rgb)
@@ -44,23 +44,27 @@ class ColorStockTest : public QObject
         return "ColorStock_" + nn + "R=" + v[0] + "\nColorStock_" + nn + "G=" + v[1] +
                "\nColorStock_" + nn + "B=" + v[2] + '\n';
     }
-
     static ColorPanel *swatch(Form1 &w, int slot)
     {
         return w.control<ColorPanel>(("Label" + QByteArray::number(slot + 3)).constData());
     }
-    // A swatch's color and what a screen reader says of it: name, description.
+    // A swatch's color and what it says: screen-reader name and description / tooltip.
     static std::pair<quint32, QString> shown(Form1 &w, int slot)
     {
         QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(swatch(w, slot));
-        return {swatch(w, slot)->BackColor(),
-                reader->text(QAccessible::Name) + ", " + reader->text(QAccessible::Description)};
+        return {swatch(w, slot)->BackColor(), reader->text(QAccessible::Name) + ", " +
+                                                  reader->text(QAccessible::Description) + " / " +
+                                                  swatch(w, slot)->toolTip()};
     }
     static void setBars(Form1 &w, const QByteArray &rgb)
     {
         for (int n = 1; n <= 3; ++n)
             QVERIFY(w.control<ComponentScrollBar>(("VScroll" + QByteArray::number(n)).constData())
                         ->assign(rgb.split(' ')[n - 1].toInt()));
+    }
+    static void press(Form1 &w, int slot, Qt::MouseButton button)
+    {
+        QTest::mouseClick(swatch(w, slot), button, {}, QPoint(10, 10));
     }
 
 private slots:
@@ -99,13 +103,14 @@ private slots:
             QCOMPARE(swatch(w, slot)->BackColor(), colors.value(slot, 0xFFFFFF));
     }
 
-    // QSettings rewrites the whole file from what it understood of it.
+    // QSettings rewrites the whole file from what it understood of it. A store that
+    // fails marks its swatch until that slot is stored, and is told once a run.
     void shouldStoreOnRightPressWithoutCostingOtherKeys_data()
     {
-        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("before"); // "fault": a file where the folder should be
         QTest::addColumn<QByteArray>("rgb");
         QTest::addColumn<quint32>("color");
-        QTest::addColumn<QString>("said"); // the swatch's description for screen readers
+        QTest::addColumn<QString>("said");
         QTest::newRow("10, 20, 30 beside other keys and groups")
             << QByteArray("Note=hello\n[Other]\nkeep=1\n") << QByteArray("10 20 30") << 1971210u
             << "#0A141E";
@@ -113,6 +118,8 @@ private slots:
             << QByteArray() << QByteArray("0 0 0") << 0u << "#000000";
         QTest::newRow("white, which is an empty slot")
             << QByteArray() << QByteArray("255 255 255") << 16777215u << "空";
+        QTest::newRow("failing, then stored again")
+            << QByteArray("fault") << QByteArray("10 20 30") << 1971210u << "#0A141E";
     }
     void shouldStoreOnRightPressWithoutCostingOtherKeys()
     {
@@ -120,21 +127,41 @@ private slots:
         QFETCH(QByteArray, rgb);
         QFETCH(quint32, color);
         QFETCH(QString, said);
-        writeStore(before);
+        const bool fault = before == "fault";
+        QFile blocker(m_config.filePath(QStringLiteral("Tinvue")));
+        if (fault)
+            QVERIFY(blocker.open(QIODevice::WriteOnly));
+        else
+            writeStore(before);
         const QByteArrayList old = stored().split('\n');
         {
             Form1 w;
+            auto *stock = w.findChild<ColorStock *>();
+            QObject::disconnect(stock, &ColorStock::storeFailed, &w, nullptr); // no modal box
+            QSignalSpy told(stock, &ColorStock::storeFailed);
             setBars(w, rgb);
-            QTest::mouseClick(swatch(w, 5), Qt::RightButton, {}, QPoint(10, 10));
-            QCOMPARE(shown(w, 5), std::pair(color, "ストック 05, " + said));
-            QCOMPARE(shown(w, 1), std::pair(0xFFFFFFu, QStringLiteral("ストック 01, 空")));
+            press(w, 5, Qt::RightButton);
+            press(w, 6, Qt::RightButton);
+            const QString unsaved = said + "（未保存）";
+            QCOMPARE(shown(w, 5),
+                     std::pair(color, "ストック 05, " +
+                                          (fault ? unsaved + " / " + unsaved : said + " / ")));
+            QCOMPARE(told.count(), int(fault));
+            if (fault) {
+                QVERIFY(told[0][0].toString().contains(file()));
+                QVERIFY(blocker.remove());
+                press(w, 5, Qt::RightButton);
+                QCOMPARE(shown(w, 5), std::pair(color, "ストック 05, " + said + " / "));
+                QCOMPARE(told.count(), 1);
+            }
+            QCOMPARE(shown(w, 1), std::pair(0xFFFFFFu, QStringLiteral("ストック 01, 空 / ")));
             // On disk as soon as the press returns.
             const QByteArrayList now = stored().split('\n');
             for (const QByteArray &line : old + ("[Settings]\n" + keys("05", rgb)).split('\n'))
                 QVERIFY2(now.contains(line), line.constData());
         }
         Form1 w; // Label8 shows slot 05
-        QCOMPARE(shown(w, 5), std::pair(color, "ストック 05, " + said));
+        QCOMPARE(shown(w, 5), std::pair(color, "ストック 05, " + said + " / "));
     }
 
     void shouldLoadTheStoredComponentsOnLeftPress_data()
@@ -167,7 +194,7 @@ private slots:
         writeStore(atPress);
         setBars(w, "10 20 30");
         const QByteArray before = stored();
-        QTest::mouseClick(swatch(w, 5), button, {}, QPoint(10, 10));
+        press(w, 5, button);
         QTEST(w.control<ColorPanel>("Shape1")->BackColor(), "sample");
         QCOMPARE(stored(), before); // only a right press writes
     }
