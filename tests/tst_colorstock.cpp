@@ -65,7 +65,11 @@ private slots:
         QVERIFY(m_config.isValid());
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
     }
-    void cleanup() { QDir(m_config.filePath(QStringLiteral("Tinvue"))).removeRecursively(); }
+    void cleanup()
+    {
+        const QString folder = m_config.filePath(QStringLiteral("Tinvue"));
+        QVERIFY(QFile::remove(folder) || QDir(folder).removeRecursively());
+    }
 
     // Each slot loads or stays white by itself; each wrong text stands where taking
     // it would not read back as white (-1 in red would).
@@ -100,15 +104,15 @@ private slots:
             QObject::disconnect(stock, &ColorStock::storeFailed, &w, nullptr); // no modal box
             QSignalSpy told(stock, &ColorStock::storeFailed);
             press(w, Qt::RightButton, Qt::ShiftModifier); // held keys do not count
-            press(w, Qt::RightButton);
-            QCOMPARE(said(w, 5), fails ? "ストック 05, #0A141E（未保存） / #0A141E（未保存）"
-                                       : "ストック 05, #0A141E / ");
-            QCOMPARE(told.count(), int(fails));
             if (fails) {
+                press(w, Qt::RightButton);
+                QCOMPARE(said(w, 5), "ストック 05, #0A141E（未保存） / #0A141E（未保存）");
+                QCOMPARE(told.count(), 1);
                 QVERIFY(told[0][0].toString().contains(blocker.fileName()) && blocker.remove());
                 press(w, Qt::RightButton);
-                QCOMPARE(told.count(), 1);
             }
+            QCOMPARE(told.count(), int(fails));
+            QCOMPARE(said(w, 5), QStringLiteral("ストック 05, #0A141E / "));
             QCOMPARE(said(w, 1), QStringLiteral("ストック 01, 空 / "));
             // On disk as soon as the press returns.
             QCOMPARE(stored(),

@@ -63,13 +63,14 @@ missing() {
     grep -cvxF -f "$conf"
 }
 # row NAME TOLD KEPT LOADED SETUP FIX. SETUP damages a fresh folder; then slots
-# 15 and 16 are stored, with BETWEEN (which SETUP may set) run between the two.
+# 15 and 16 are stored, with BETWEEN (which SETUP may set) run between the two
+# and AFTER after them.
 # TOLD: message boxes at each store. KEPT: "same" when the folder must stay as
 # it was, else the slots that reach the disk beside all the file's keys. LOADED:
 # "NN=RRGGBB" for the slots shown at start. FIX takes the cause away (it may
 # change LOADED); the next store is then told nothing and read back.
 row() {
-  local loaded=$4 between=: before link s
+  local loaded=$4 between=: after=: before link s
   rm -rf "$XDG_CONFIG_HOME" && mkdir -p "$conf_dir" && : >"$work/original"
   eval "$5"
   before=$(state) link=$(readlink "$conf")
@@ -79,12 +80,13 @@ row() {
   told=$(press_told 15 010203)
   eval "$between"
   equals "$1: message boxes" "$2" "$told $(press_told 16 010203)"
+  eval "$after"
   stop_tinvue
   if [ "$3" = same ]; then
     equals "$1: left as it was" "$before" "$(state)"
   else
     equals "$1: stored, nothing lost" "$(for s in $3; do echo "$s 1 2 3"; done) 0" \
-      "$(for s in 15 16; do [ -z "$(stored $s)" ] || echo "$s $(stored $s)"; done) $(missing)"
+      "$(for s in 14 15 16; do [ -z "$(stored $s)" ] || echo "$s $(stored $s)"; done) $(missing)"
     for s in $3; do loaded+=" $s=010203"; done
   fi
   equals "$1: a link stays a link" "$link" "$(readlink "$conf")"
@@ -125,7 +127,9 @@ if [ "$(id -u)" -eq 0 ]; then
   small() { mount -t tmpfs -o size=16k tmpfs "$conf_dir" && lines 03 3 | conf_of; }
   fill() { dd if=/dev/zero of="$conf_dir/fill" bs=4k 2>/dev/null; }
   row "a full disk" "1 0" same "03=030000" 'small && fill' 'rm "$conf_dir/fill"'
-  row "a disk that fills between two stores" "0 1" 15 "03=030000" 'small; between=fill' 'rm "$conf_dir/fill"'
+  # Once there is room again, another slot's store must not write the failed one.
+  row "a disk that fills between two stores" "0 1" "14 15" "03=030000" \
+    'small; between=fill after="rm \"\$conf_dir/fill\"; press_told 14 010203 >/dev/null"' :
 else
   echo "SKIP: the full-disk rows mount a tmpfs, which only root may"
 fi
