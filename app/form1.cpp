@@ -20,6 +20,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QScreen>
 #include <QToolButton>
 
@@ -57,6 +58,9 @@ Form1::Form1(QWidget *parent)
         stock.swatches[slot - 1] =
             findChild<ColorPanel *>(QStringLiteral("Label%1").arg(slot + 3)); // slot NN: LabelNN+3
     m_stock = new ColorStock(stock, std::make_unique<SettingsStockStore>(), this);
+    connect(m_stock, &ColorStock::storeFailed, this, [this](const QString &text) {
+        QMessageBox::warning(this, QStringLiteral("Tinvue"), text);
+    });
     new ClipboardKeeper(this);
 
     connect(control<QToolButton>("Command1"), &QToolButton::clicked, this, &Form1::Command1_Click);

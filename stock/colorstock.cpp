@@ -71,16 +71,36 @@ void ColorStock::Label_MouseDown(int slot, Qt::MouseButton button)
 void ColorStock::showSlot(int slot, quint32 color)
 {
     swatch(slot)->setBackColor(color);
-    swatch(slot)->setAccessibleDescription(color == ColorValue::white ? QStringLiteral("空")
-                                                                      : HexCode::code(color));
+    describeSlot(slot);
+}
+
+void ColorStock::describeSlot(int slot)
+{
+    const quint32 color = swatch(slot)->BackColor();
+    QString said = color == ColorValue::white ? QStringLiteral("空") : HexCode::code(color);
+    if (m_unsaved[slot - 1])
+        said += QStringLiteral("（未保存）");
+    swatch(slot)->setAccessibleDescription(said);
+    swatch(slot)->setToolTip(m_unsaved[slot - 1] ? said : QString());
 }
 
 void ColorStock::StoreStockSlot(int slot, int red, int green, int blue)
 {
     // Three separate writes: one that fails does not stop the others.
-    m_store->save(StockStore::key(slot, ColorValue::Red), QString::number(red));
-    m_store->save(StockStore::key(slot, ColorValue::Green), QString::number(green));
-    m_store->save(StockStore::key(slot, ColorValue::Blue), QString::number(blue));
+    const int values[] = {red, green, blue};
+    QString failure;
+    for (auto c : components) {
+        const QString why = m_store->save(StockStore::key(slot, c), QString::number(values[c]));
+        if (failure.isEmpty())
+            failure = why;
+    }
+    m_unsaved[slot - 1] = !failure.isEmpty();
+    describeSlot(slot);
+    // Told once: a later failure has the same cause, and each such swatch is marked.
+    if (!failure.isEmpty() && !m_toldFailure) {
+        m_toldFailure = true;
+        emit storeFailed(failure);
+    }
 }
 
 QString ColorStock::ReadStockComponent(int slot, ColorValue::Component component) const

@@ -15,7 +15,9 @@ class StockStore;
 // The sixteen stock slots. A slot's swatch color is all the stock holds in
 // memory; white means the slot is empty. The store is read when the window
 // loads and at each left press, and written at each right press, so several
-// running copies see each other's colors on a left press.
+// running copies see each other's colors on a left press. A swatch whose color
+// did not reach the disk says so in its tooltip and to screen readers, and the
+// first such store of a run is told through storeFailed().
 class ColorStock : public QObject
 {
     Q_OBJECT
@@ -46,13 +48,22 @@ public:
     void StoreStockSlot(int slot, int red, int green, int blue);
     QString ReadStockComponent(int slot, ColorValue::Component component) const;
 
+signals:
+    // The first store of this run that did not reach the disk, after all its
+    // writes were tried; `text` says where, why and what to do.
+    void storeFailed(const QString &text);
+
 private:
     // The slot's color from its three stored texts, or nothing when one fails.
     std::optional<quint32> storedColor(int slot) const;
     ColorPanel *swatch(int slot) const { return m_controls.swatches[slot - 1]; }
-    // Paints the swatch and tells screen readers its code, or that it is empty.
     void showSlot(int slot, quint32 color);
+    // Tells screen readers the swatch's code, or that it is empty, and marks a
+    // color that is not on disk there and in the tooltip.
+    void describeSlot(int slot);
 
     Controls m_controls;
     std::unique_ptr<StockStore> m_store;
+    std::array<bool, slotCount> m_unsaved{};
+    bool m_toldFailure = false;
 };

@@ -2,9 +2,15 @@
 
 #include "stock/stockstore.h"
 
+#include <QHash>
+#include <QSet>
+
+#include <optional>
+
 // The stock in the per-user settings file, $XDG_CONFIG_HOME/Tinvue/Tinvue.conf,
-// group [Settings]. Every save is on disk when it returns. Several running
-// copies share the file: QSettings locks it and merges their keys.
+// group [Settings]. A save counts only once the file read back holds the text.
+// Several running copies share the file: QSettings locks it and merges their keys.
+// A symbolic link as the file stays a link; its target gets the keys.
 //
 // A save never costs data that is already in the file. QSettings rewrites the
 // whole file from what it understood of it, so a file it cannot read in full,
@@ -16,12 +22,19 @@ public:
     SettingsStockStore();
 
     QString text(const QString &key) const override;
-    bool save(const QString &key, const QString &text) override;
+    QString save(const QString &key, const QString &text) override;
 
 private:
+    using Keys = QHash<QString, QString>;
+
     bool isPlainFileOrMissing() const;
-    bool canRewrite() const;
+    QString whyNotRewritable(Keys &onDisk) const;
+    QString whyFolderMissing(const QString &folder) const;
+    std::optional<Keys> readWhole() const;
+    QString failure(const QString &why) const;
     void syncFolder() const;
 
     QString m_fileName;
+    // Keys whose value QSettings could not write; see save().
+    QSet<QString> m_unwritten;
 };

@@ -14,8 +14,10 @@ public:
     // The stored text, or empty text when the key is missing or cannot be read.
     virtual QString text(const QString &key) const = 0;
 
-    // Replaces the key's text; false when the store could not take it.
-    virtual bool save(const QString &key, const QString &text) = 0;
+    // Replaces the key's text. Returns empty text once the text is on disk;
+    // otherwise a message for the user that names the store, says why it could
+    // not take the text and what to do about it.
+    virtual QString save(const QString &key, const QString &text) = 0;
 
     // "ColorStock_05R" for the red component of slot 5.
     static QString key(int slot, ColorValue::Component component);
