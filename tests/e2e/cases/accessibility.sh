@@ -1,8 +1,6 @@
 # What a screen reader hears (tests/e2e/atspi.py): the program's accessibility
 # bridge on an AT-SPI bus of a private session bus, with a stand-in opener.
-mkdir -p "$work/a11y-bin"
-printf '#!/bin/sh\necho "$1" >"%s"\n' "$work/a11y-opened" >"$work/a11y-bin/xdg-open"
-chmod +x "$work/a11y-bin/xdg-open"
+printf '#!/bin/sh\necho "$1" >"%s"\n' "$work/a11y-opened" | install -D -m 755 /dev/stdin "$work/a11y-bin/xdg-open"
 # The session lasts until its shell reads a line; the AT-SPI bus starts on demand.
 coproc session { dbus-run-session -- sh -c 'echo "$DBUS_SESSION_BUS_ADDRESS"; read -r _' 2>"$work/dbus.log"; }
 read -r bus <&"${session[0]}"
