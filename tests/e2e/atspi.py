@@ -5,6 +5,8 @@ import os, subprocess, sys, time
 import pyatspi
 from gi.repository import GLib
 
+sys.excepthook = lambda kind, error, trace: print('FAIL: the reading stopped: %r' % error)
+
 def check(what, ok, got):
     print('PASS: ' + what if ok else 'FAIL: %s: got %s' % (what, got))
 

@@ -18,9 +18,8 @@ check "the frame is centred on the screen within a pixel" \
 
 # Keys on the bars, from the red one, and the sample's color after them.
 for step in Home:FF0000 Tab,Home:FFFF00 Tab,Up,Up,Up,Up,Up,Prior:FFFF0F Next,Down:FFFF04; do
-  keys=${step%:*}
-  xdotool key ${keys//,/ } sleep 0.2
-  equals "$keys on the bars" "${step#*:}" "$(pixel 236 110)"
+  xdotool key $(tr , ' ' <<<"${step%:*}") sleep 0.2
+  equals "${step%:*} on the bars" "${step#*:}" "$(pixel 236 110)"
 done
 
 xdotool key alt+F4
