@@ -23,6 +23,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QToolButton>
+#include <QWindow>
 
 Form1::Form1(QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -86,14 +87,22 @@ void Form1::Form_Load()
 void Form1::showCentered()
 {
     adjustSize();
-    const QRect available = screen()->availableGeometry();
-    move(available.center() - rect().center());
+    // The window manager frames the window only as it maps it, so for now the client
+    // area is centred; the first expose centres the frame once its size is known.
+    move(screen()->availableGeometry().center() - rect().center());
     control<QWidget>("VScroll1")->setFocus();
     show();
+    windowHandle()->installEventFilter(this);
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == windowHandle() && event->type() == QEvent::Expose) {
+        windowHandle()->removeEventFilter(this);
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen()->availableGeometry().center());
+        move(frame.topLeft());
+    }
     if (event->type() == QEvent::ShortcutOverride) {
         const QKeySequence pressed(static_cast<QKeyEvent *>(event)->keyCombination());
         const QList<QAction *> actions = findChildren<QAction *>();

@@ -17,7 +17,7 @@ class Form1 : public QMainWindow
 public:
     explicit Form1(QWidget *parent = nullptr);
 
-    // Shows the window centred on its screen with the focus on VScroll1.
+    // Shows the window, frame included, centred on its screen with the focus on VScroll1.
     void showCentered();
 
     template <typename T> T *control(const char *name) const

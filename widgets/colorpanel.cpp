@@ -1,11 +1,9 @@
 #include "widgets/colorpanel.h"
 
 #include "widgets/colorvalue.h"
+#include "widgets/panelaccessible.h"
 
-#include <QKeyEvent>
 #include <QMouseEvent>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
 
 ColorPanel::ColorPanel(QWidget *parent) : QLabel(parent)
 {
@@ -27,6 +25,12 @@ void ColorPanel::setBackColor(quint32 colorValue)
     setPalette(p);
 }
 
+void ColorPanel::setAccessibleRole(QAccessible::Role role)
+{
+    m_role = role;
+    PanelAccessible::install();
+}
+
 void ColorPanel::mousePressEvent(QMouseEvent *event)
 {
     emit MouseDown(event->button());
@@ -38,29 +42,4 @@ void ColorPanel::mouseReleaseEvent(QMouseEvent *event)
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit Click();
     QLabel::mouseReleaseEvent(event);
-}
-
-void ColorPanel::keyPressEvent(QKeyEvent *event)
-{
-    switch (event->key()) {
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        emit Click();
-        return;
-    default:
-        QLabel::keyPressEvent(event);
-    }
-}
-
-void ColorPanel::paintEvent(QPaintEvent *event)
-{
-    QLabel::paintEvent(event);
-    if (!hasFocus())
-        return;
-    // Drawn inside the label, so a focusable label keeps its designed size.
-    QStylePainter painter(this);
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }

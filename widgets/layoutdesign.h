@@ -39,7 +39,7 @@ enum ControlOption : unsigned
 {
     NoOption = 0,
     AutoSize = 1, // a label that sizes itself to its text from its top-left corner
-    Link = 2,     // a label that opens something: pointing hand, reachable by Tab, Click
+    Link = 2,     // a label that opens something: pointing hand, Click, a link to screen readers
 };
 
 struct ControlDesign

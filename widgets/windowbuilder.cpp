@@ -90,6 +90,13 @@ QColor readable(const QColor &designed, const QColor &background)
 ColorPanel *createPanel(const ControlDesign &row, QWidget *parent)
 {
     auto *panel = new ColorPanel(parent);
+    // Before its text is set: that already tells a screen reader what it is.
+    if (row.options & Link) {
+        panel->setAccessibleRole(QAccessible::Link);
+        panel->setCursor(Qt::PointingHandCursor);
+    } else if (row.kind == ControlKind::Line) {
+        panel->setAccessibleRole(QAccessible::Separator);
+    }
     if (row.border > 0 && row.kind != ControlKind::Line) {
         panel->setFrameShape(QFrame::Box);
         panel->setLineWidth(row.border);
@@ -174,10 +181,6 @@ void WindowBuilder::buildControls(QWidget *client, const std::vector<ControlDesi
             w->setToolTip(text(row.toolTip));
         if (row.accessibleName)
             w->setAccessibleName(text(row.accessibleName));
-        if (row.options & Link) {
-            w->setCursor(Qt::PointingHandCursor);
-            w->setFocusPolicy(Qt::TabFocus);
-        }
         if (row.options & AutoSize)
             w->adjustSize();
         if (w->focusPolicy() != Qt::NoFocus)
