@@ -1,20 +1,16 @@
 #!/usr/bin/env bash
-# Installs the built program into a temporary prefix and validates its desktop
-# entry and AppStream metainfo as a software centre would read them.
-#   metadata.sh BUILD_DIR APP_ID
+# Checks the installed package as Debian and a software centre see it: lintian on
+# the .deb, the desktop entry and AppStream metainfo by their validators, and the
+# entry's icon in the hicolor theme.
+#   metadata.sh DIST_DIR
 set -euo pipefail
 
-build=${1:?usage: metadata.sh BUILD_DIR APP_ID}
-id=${2:?usage: metadata.sh BUILD_DIR APP_ID}
-prefix=$(mktemp -d /tmp/tinvue-metadata.XXXXXX)
-trap 'rm -rf "$prefix"' EXIT
-
-cmake --install "$build" --prefix "$prefix" >/dev/null
-metainfo=$prefix/share/metainfo/$id.metainfo.xml
-desktop=$prefix/share/applications/$id.desktop
-
-appstreamcli validate --no-net "$metainfo"
+files=$(dpkg -L tinvue)
+desktop=$(grep '^/usr/share/applications/.*\.desktop$' <<<"$files")
+lintian -I --fail-on error,warning "${1:?usage: metadata.sh DIST_DIR}"/tinvue_*.deb
+appstreamcli validate --pedantic --no-net "$(grep '^/usr/share/metainfo/.*\.xml$' <<<"$files")"
 # desktop-file-validate exits 0 on mere warnings; take any remark as a failure.
-remarks=$(desktop-file-validate "$desktop" 2>&1) || { echo "$remarks"; exit 1; }
-[ -z "$remarks" ] || { echo "$remarks"; exit 1; }
+remarks=$(desktop-file-validate "$desktop" 2>&1) && [ -z "$remarks" ] || { echo "$remarks"; exit 1; }
+icon=$(sed -n 's/^Icon=//p' "$desktop")
+ls /usr/share/icons/hicolor/*/apps/"$icon".png || { echo "no $icon in the hicolor theme"; exit 1; }
 echo "metadata: valid"

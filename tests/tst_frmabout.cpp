@@ -85,22 +85,71 @@ private slots:
         QCOMPARE(registry->openKeyCount(), 0);
     }
 
-    void shouldFindTheDesktopsProgramInOrderAndReportOneThatCannotStart()
+    void shouldStartTheDesktopsProgramWithItsArguments_data()
     {
-        // Each program put into the one folder on PATH is preferred to those before it.
+        // XDG_CURRENT_DESKTOP, the programs on PATH ("!" before a name: one that
+        // cannot start) and the program started with the arguments it received, or
+        // empty for the message that none is available.
+        QTest::addColumn<QString>("desktop");
+        QTest::addColumn<QStringList>("onPath");
+        QTest::addColumn<QString>("started");
+        const QStringList all{"gnome-control-center",
+                              "mate-system-monitor",
+                              "cinnamon-settings",
+                              "xfce4-about",
+                              "kinfocenter",
+                              "hardinfo",
+                              "hardinfo2"};
+        QTest::newRow("GNOME") << u"GNOME"_s << all << u"gnome-control-center info-overview"_s;
+        QTest::newRow("Unity") << u"Unity"_s << all << u"gnome-control-center info-overview"_s;
+        QTest::newRow("first known of a list")
+            << u"ubuntu:GNOME"_s << all << u"gnome-control-center info-overview"_s;
+        QTest::newRow("KDE") << u"KDE"_s << all << u"kinfocenter"_s;
+        QTest::newRow("XFCE in any case") << u"xfce"_s << all << u"xfce4-about"_s;
+        QTest::newRow("Cinnamon") << u"X-Cinnamon"_s << all << u"cinnamon-settings info"_s;
+        QTest::newRow("MATE") << u"MATE"_s << all << u"mate-system-monitor --show-system-tab"_s;
+        QTest::newRow("LXQt") << u"LXQt"_s << all << u"hardinfo2"_s;
+        QTest::newRow("LXQt, older hardinfo")
+            << u"LXQt"_s << QStringList{"kinfocenter", "hardinfo"} << u"hardinfo"_s;
+        QTest::newRow("no desktop") << QString() << all << u"hardinfo2"_s;
+        QTest::newRow("others in order")
+            << u"KDE"_s
+            << QStringList{"gnome-control-center", "mate-system-monitor", "cinnamon-settings",
+                           "xfce4-about"}
+            << u"xfce4-about"_s;
+        QTest::newRow("none on PATH") << u"GNOME"_s << QStringList() << QString();
+        QTest::newRow("cannot start") << u"KDE"_s << QStringList{"!kinfocenter"} << QString();
+    }
+    void shouldStartTheDesktopsProgramWithItsArguments()
+    {
+        QFETCH(QString, desktop);
+        QFETCH(QStringList, onPath);
+        QFETCH(QString, started);
+        // Stand-ins that write their names and arguments to "started".
         QTemporaryDir dir;
+        for (const QString &program : onPath) {
+            QFile file(dir.filePath(QString(program).remove(u'!')));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(program.startsWith(u'!')
+                           ? "#!/nowhere\n"
+                           : "#!/bin/sh\necho ${0##*/} \"$@\" >${0%/*}/started\n");
+            QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
+        }
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", QFile::encodeName(dir.path()));
-        QStringList found{AboutPlatform::systemInformationProgram()};
-        for (const QString program : {"hardinfo", "hardinfo2", "kinfocenter"}) {
-            QFile file(dir.filePath(program));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
-            found << AboutPlatform::systemInformationProgram().remove(dir.path() + '/');
-        }
+        qputenv("XDG_CURRENT_DESKTOP", desktop.toUtf8());
+        AboutPlatform platform = AboutPlatform::desktop();
         qputenv("PATH", path);
-        QCOMPARE(found, QStringList({"", "hardinfo", "hardinfo2", "kinfocenter"}));
-        QVERIFY(!AboutPlatform::desktop().startProgram(u"/nowhere/sysinfo"_s)); // reported
+        QString shown;
+        platform.showMessage = [&](QWidget *, const QString &text, const QString &) {
+            shown = text;
+        };
+        QFile log(dir.filePath(u"started"_s));
+        QVERIFY(log.open(QIODevice::ReadWrite));
+        frmAbout(nullptr, platform).StartSysInfo();
+        QTRY_VERIFY(started.isEmpty() || log.size() > 0);
+        QCOMPARE(QString::fromUtf8(log.readAll()).trimmed(), started);
+        QCOMPARE(shown.isEmpty(), !started.isEmpty());
     }
 };
 

@@ -1,12 +1,11 @@
 #!/usr/bin/env bash
-# End-to-end tests: installs the built program into a temporary prefix and drives
-# it in a real X server (Xvfb) under a real window manager (openbox), as a user
-# would, with xdotool, xprop, xwininfo, xclip and ImageMagick's import.
-#   run.sh BUILD_DIR [CASE...]   CASE names a file in cases/ without .sh
+# End-to-end tests of the installed package: drives /usr/bin/tinvue, started as
+# its desktop entry says, in a real X server (Xvfb) under a real window manager
+# (openbox), as a user would, with xdotool, xprop, xwininfo, xclip and
+# ImageMagick's import. The whole suite ends by removing the package.
+#   run.sh [CASE...]   CASE names a file in cases/ without .sh
 set -uo pipefail
 
-build=$(cd "${1:?usage: run.sh BUILD_DIR [CASE...]}" && pwd)
-shift
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d /tmp/tinvue-e2e.XXXXXX)
 passed=0
@@ -32,8 +31,10 @@ equals() { # equals DESCRIPTION EXPECTED ACTUAL
   if [ "$2" = "$3" ]; then pass "$1"; else fail "$1: expected '$2', got '$3'"; fi
 }
 
-cmake --install "$build" --prefix "$work/prefix" >/dev/null || { echo "FAIL: install"; exit 1; }
-tinvue=$work/prefix/bin/tinvue
+# The program as the menu starts it: the Exec of the package's desktop entry,
+# found on PATH.
+package_files=$(dpkg -L tinvue 2>/dev/null) || { echo "FAIL: the tinvue package is not installed"; exit 1; }
+tinvue=$(command -v "$(sed -n 's/^Exec=//p' $(grep '^/usr/share/applications/' <<<"$package_files"))")
 
 # A display of our own: Xvfb picks a free number and writes it to fd 3.
 exec 3<> >(:)
@@ -124,6 +125,7 @@ press_slot() {
   xdotool mousemove $(screen_xy $(slot_xy "$1")) click "$2"
 }
 
+equals "the desktop entry starts the installed program" /usr/bin/tinvue "$tinvue"
 cases=("$@")
 [ ${#cases[@]} -gt 0 ] || cases=($(cd "$here/cases" && ls *.sh | sed 's/\.sh$//'))
 for c in "${cases[@]}"; do
@@ -132,6 +134,22 @@ for c in "${cases[@]}"; do
   . "$here/cases/$c.sh"
   stop_tinvue
 done
+
+# After the whole suite: removing the package takes every file of it and leaves
+# the settings file that a right press on slot 01 writes.
+if [ $# -eq 0 ]; then
+  echo "== removal"
+  start_tinvue && press_slot 01 3 && sleep 0.3
+  stop_tinvue
+  sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  "${sudo[@]}" apt-get remove -y -qq tinvue >/dev/null
+  left=$(while read -r f; do [ -f "$f" ] || [ -L "$f" ] && echo "$f"; done <<<"$package_files")
+  equals "apt-get remove leaves no file of the package" "" "$left"
+  check "the user's settings stay" grep -q '^ColorStock_01R=0$' "$XDG_CONFIG_HOME/Tinvue/Tinvue.conf"
+  "${sudo[@]}" apt-get purge -y -qq tinvue >/dev/null
+  check "purge leaves no trace in dpkg" sh -c '! dpkg -s tinvue 2>/dev/null | grep -q "^Status"'
+fi
 
 echo "e2e: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
