@@ -3,6 +3,7 @@
 #include "about/registry.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -15,7 +16,8 @@ class QWidget;
 struct AboutPlatform
 {
     std::shared_ptr<Registry> registry;
-    // Starts the program without arguments; false if it could not be started.
+    // Starts the program with the arguments it needs to show the system
+    // information; false if it could not be started.
     std::function<bool(const QString &program)> startProgram;
     // Shows a message with an OK button only and waits until it is closed.
     std::function<void(QWidget *parent, const QString &text, const QString &caption)> showMessage;
@@ -32,7 +34,9 @@ struct AboutPlatform
     // recorded.
     static AboutPlatform desktop();
 
-    // The full path of the first of kinfocenter, hardinfo2 and hardinfo found on
-    // PATH, or empty text.
+    // The full path of the system information program of the desktop named in
+    // XDG_CURRENT_DESKTOP, or else of the first found on PATH, or empty text.
     static QString systemInformationProgram();
+    // The arguments that open the system information in that program.
+    static QStringList systemInformationArguments(const QString &program);
 };

@@ -40,21 +40,17 @@ private slots:
         const QString inTool = m_dir.filePath(u"MSINFO32.EXE"_s);
         const QString message = u"Tinvue: 現時点ではｼｽﾃﾑ情報を使用できません"_s;
         const QByteArray big(1025, 'x'), empty;
-        QTest::newRow("path as it stands, unchecked")
-            << 1 << "/x/tool\0"_ba << tool << QStringList{"/x/tool"} << 1;
-        QTest::newRow("path without its zero byte")
-            << 1 << "/x/tool"_ba << empty << QStringList{"/x/tool"} << 1;
-        QTest::newRow("path to a missing file")
-            << 1 << "/missing/tool\0"_ba << tool << QStringList{"/missing/tool", message} << 1;
-        QTest::newRow("path over 1024 bytes")
-            << 1 << big << tool + '\0' << QStringList{inTool} << 2;
-        QTest::newRow("path of another type")
-            << 3 << "\1\2"_ba << tool << QStringList{"", message} << 1;
-        QTest::newRow("path as a 32-bit number")
-            << 4 << "\2\1\0\0"_ba << empty << QStringList{"258"} << 1;
-        QTest::newRow("empty path") << 1 << empty << tool << QStringList{message} << 1;
-        QTest::newRow("folder with the tool") << 0 << empty << tool << QStringList{inTool} << 2;
+        // clang-format off
+        QTest::newRow("path, unchecked")   << 1 << "/x/tool\0"_ba << tool << QStringList{"/x/tool"} << 1;
+        QTest::newRow("without zero byte") << 1 << "/x/tool"_ba << empty << QStringList{"/x/tool"} << 1;
+        QTest::newRow("missing file")      << 1 << "/missing/tool\0"_ba << tool << QStringList{"/missing/tool", message} << 1;
+        QTest::newRow("over 1024 bytes")   << 1 << big << tool + '\0' << QStringList{inTool} << 2;
+        QTest::newRow("another type")      << 3 << "\1\2"_ba << tool << QStringList{"", message} << 1;
+        QTest::newRow("32-bit number")     << 4 << "\2\1\0\0"_ba << empty << QStringList{"258"} << 1;
+        QTest::newRow("empty path")        << 1 << empty << tool << QStringList{message} << 1;
+        QTest::newRow("folder with it")    << 0 << empty << tool << QStringList{inTool} << 2;
         QTest::newRow("folder without it") << 0 << empty << none << QStringList{message} << 2;
+        // clang-format on
     }
     void shouldStartTheRecordedToolOrSayItIsUnavailable()
     {
@@ -85,22 +81,60 @@ private slots:
         QCOMPARE(registry->openKeyCount(), 0);
     }
 
-    void shouldFindTheDesktopsProgramInOrderAndReportOneThatCannotStart()
+    void shouldStartTheDesktopsProgramWithItsArguments_data()
     {
-        // Each program put into the one folder on PATH is preferred to those before it.
+        // XDG_CURRENT_DESKTOP, the programs on PATH ("!": one that cannot start), and
+        // the program started with the arguments it got; empty: the message instead.
+        QTest::addColumn<QString>("desktop");
+        QTest::addColumn<QString>("onPath");
+        QTest::addColumn<QString>("started");
+        const char *all = "gnome-control-center mate-system-monitor cinnamon-settings "
+                          "xfce4-about kinfocenter hardinfo hardinfo2";
+        // clang-format off
+        QTest::newRow("Unity")          << "Unity"        << all << "gnome-control-center info-overview";
+        QTest::newRow("a list")         << "ubuntu:GNOME" << all << "gnome-control-center info-overview";
+        QTest::newRow("KDE")            << "KDE"          << all << "kinfocenter";
+        QTest::newRow("any case")       << "xfce"         << all << "xfce4-about";
+        QTest::newRow("Cinnamon")       << "X-Cinnamon"   << all << "cinnamon-settings info";
+        QTest::newRow("MATE")           << "MATE"         << all << "mate-system-monitor --show-system-tab";
+        QTest::newRow("LXQt")           << "LXQt"         << all << "hardinfo2";
+        QTest::newRow("older hardinfo") << "LXQt"         << "kinfocenter hardinfo" << "hardinfo";
+        QTest::newRow("no desktop")     << ""             << all << "hardinfo2";
+        QTest::newRow("others in order") << "KDE" << "gnome-control-center mate-system-monitor xfce4-about" << "xfce4-about";
+        QTest::newRow("none")           << "GNOME"        << "" << "";
+        QTest::newRow("cannot start")   << "KDE"          << "!kinfocenter" << "";
+        // clang-format on
+    }
+    void shouldStartTheDesktopsProgramWithItsArguments()
+    {
+        QFETCH(QString, desktop);
+        QFETCH(QString, onPath);
+        QFETCH(QString, started);
+        // Stand-ins that write their names and arguments to "started".
         QTemporaryDir dir;
+        QFile log(dir.filePath(u"started"_s));
+        QVERIFY(log.open(QIODevice::ReadWrite));
+        for (const QString &program : onPath.split(u' ', Qt::SkipEmptyParts)) {
+            QFile file(dir.filePath(QString(program).remove(u'!')));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(program.startsWith(u'!')
+                           ? "#!/nowhere\n"
+                           : "#!/bin/sh\necho ${0##*/} \"$@\" >${0%/*}/started\n");
+            QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
+        }
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", QFile::encodeName(dir.path()));
-        QStringList found{AboutPlatform::systemInformationProgram()};
-        for (const QString program : {"hardinfo", "hardinfo2", "kinfocenter"}) {
-            QFile file(dir.filePath(program));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
-            found << AboutPlatform::systemInformationProgram().remove(dir.path() + '/');
-        }
+        qputenv("XDG_CURRENT_DESKTOP", desktop.toUtf8());
+        AboutPlatform platform = AboutPlatform::desktop();
         qputenv("PATH", path);
-        QCOMPARE(found, QStringList({"", "hardinfo", "hardinfo2", "kinfocenter"}));
-        QVERIFY(!AboutPlatform::desktop().startProgram(u"/nowhere/sysinfo"_s)); // reported
+        QString shown;
+        platform.showMessage = [&](QWidget *, const QString &text, const QString &) {
+            shown = text;
+        };
+        frmAbout(nullptr, platform).StartSysInfo();
+        QTRY_VERIFY(started.isEmpty() || log.size() > 0);
+        QCOMPARE(QString::fromUtf8(log.readAll()).trimmed(), started);
+        QCOMPARE(shown.isEmpty(), !started.isEmpty());
     }
 };
 

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# End-to-end tests: installs the built program into a temporary prefix and drives
-# it in a real X server (Xvfb) under a real window manager (openbox), as a user
-# would, with xdotool, xprop, xwininfo, xclip and ImageMagick's import.
-#   run.sh BUILD_DIR [CASE...]   CASE names a file in cases/ without .sh
+# End-to-end tests of the installed package (scripts/package, then apt-get install
+# ./dist/tinvue_*.deb): its desktop entry, metainfo and icon as the desktop reads
+# them, then /usr/bin/tinvue, started as its desktop entry says, in a real X server
+# (Xvfb) under a real window manager (openbox), driven as a user would with
+# xdotool, xprop, xwininfo, xclip and ImageMagick's import. The whole suite ends
+# by removing the package.
+#   run.sh [CASE...]   CASE names a file in cases/ without .sh
 set -uo pipefail
 
-build=$(cd "${1:?usage: run.sh BUILD_DIR [CASE...]}" && pwd)
-shift
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d /tmp/tinvue-e2e.XXXXXX)
 passed=0
@@ -14,9 +15,8 @@ failed=0
 app_pid=
 
 cleanup() {
-  [ -n "$app_pid" ] && kill -9 "$app_pid" 2>/dev/null
-  [ -n "${wm_pid:-}" ] && kill "$wm_pid" 2>/dev/null
-  [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null
+  kill -9 $app_pid 2>/dev/null
+  kill ${wm_pid:-} ${xvfb_pid:-} 2>/dev/null
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -32,8 +32,17 @@ equals() { # equals DESCRIPTION EXPECTED ACTUAL
   if [ "$2" = "$3" ]; then pass "$1"; else fail "$1: expected '$2', got '$3'"; fi
 }
 
-cmake --install "$build" --prefix "$work/prefix" >/dev/null || { echo "FAIL: install"; exit 1; }
-tinvue=$work/prefix/bin/tinvue
+package_files=$(dpkg -L tinvue 2>/dev/null) || { echo "FAIL: the tinvue package is not installed"; exit 1; }
+desktop=$(grep '^/usr/share/applications/.*\.desktop$' <<<"$package_files")
+# desktop-file-validate exits 0 on mere warnings; any remark is a failure.
+equals "the desktop entry validates" "" "$(desktop-file-validate "$desktop" 2>&1)"
+check "the metainfo validates" appstreamcli validate --pedantic --no-net \
+  "$(grep '^/usr/share/metainfo/.*\.xml$' <<<"$package_files")"
+check "the entry's icon is in the hicolor theme" \
+  ls "/usr/share/icons/hicolor/48x48/apps/$(sed -n 's/^Icon=//p' "$desktop").png"
+# The program as the menu starts it: the entry's Exec, found on PATH.
+tinvue=$(command -v "$(sed -n 's/^Exec=//p' "$desktop")")
+equals "the desktop entry starts the installed program" /usr/bin/tinvue "$tinvue"
 
 # A display of our own: Xvfb picks a free number and writes it to fd 3.
 exec 3<> >(:)
@@ -43,10 +52,7 @@ read -r -t 10 display <&3 || { echo "FAIL: Xvfb did not start"; exit 1; }
 export DISPLAY=:$display
 openbox >"$work/openbox.log" 2>&1 &
 wm_pid=$!
-for _ in $(seq 50); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-  sleep 0.1
-done
+for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
 
 export XDG_CONFIG_HOME=$work/config
 export QT_QPA_PLATFORM=xcb
@@ -56,7 +62,6 @@ unset WAYLAND_DISPLAY
 start_tinvue() {
   "$tinvue" >"$work/tinvue.log" 2>&1 &
   app_pid=$!
-  wid=
   for _ in $(seq 100); do
     wid=$(xdotool search --all --onlyvisible --pid "$app_pid" --name '^Tinvue$' 2>/dev/null | head -1)
     [ -n "$wid" ] && break
@@ -73,13 +78,7 @@ start_tinvue() {
 wait_exit() {
   exit_status=running
   for _ in $(seq 50); do
-    if ! kill -0 "$app_pid" 2>/dev/null; then
-      wait "$app_pid"
-      exit_status=$?
-      app_pid=
-      return
-    fi
-    sleep 0.1
+    kill -0 "$app_pid" 2>/dev/null || { wait "$app_pid"; exit_status=$?; app_pid=; return; }; sleep 0.1
   done
 }
 
@@ -91,25 +90,19 @@ stop_tinvue() {
 # The window's client area: Qt draws the menu bar inside the X window, and the
 # designed client area is the 341 x 285 pixels below it.
 client_top() {
-  local height
-  height=$(xwininfo -id "$wid" | awk '/Height:/ {print $2}')
-  echo $((height - 285))
+  echo $(($(xwininfo -id "$wid" | awk '/Height:/ {print $2}') - 285))
 }
 
 # pixel X Y: the color at client-area coordinates, as RRGGBB.
 pixel() {
-  local top
-  top=$(client_top)
-  import -window "$wid" -crop "1x1+$1+$(($2 + top))" -depth 8 txt:- 2>/dev/null |
+  import -window "$wid" -crop "1x1+$1+$(($2 + $(client_top)))" -depth 8 txt:- 2>/dev/null |
     grep -o '#[0-9A-F]\{6\}' | head -1 | tr -d '#'
 }
 
 # screen_xy X Y: the screen position of client-area coordinates, for xdotool.
 screen_xy() {
-  local left top
-  left=$(xwininfo -id "$wid" | awk '/Absolute upper-left X/ {print $4}')
-  top=$(xwininfo -id "$wid" | awk '/Absolute upper-left Y/ {print $4}')
-  echo "$(($1 + left)) $(($2 + top + $(client_top)))"
+  xwininfo -id "$wid" | awk -v x="$1" -v y="$(($2 + $(client_top)))" \
+    '/Absolute upper-left X/ {x += $4} /Absolute upper-left Y/ {y += $4} END {print x " " y}'
 }
 
 # slot_xy NN: the client-area centre of stock slot NN's swatch (two rows of eight).
@@ -125,13 +118,30 @@ press_slot() {
 }
 
 cases=("$@")
-[ ${#cases[@]} -gt 0 ] || cases=($(cd "$here/cases" && ls *.sh | sed 's/\.sh$//'))
+named=$# # cases may set their own positional parameters
+[ "$named" -gt 0 ] || cases=($(cd "$here/cases" && ls *.sh | sed 's/\.sh$//'))
 for c in "${cases[@]}"; do
   echo "== $c"
   # shellcheck source=/dev/null
   . "$here/cases/$c.sh"
   stop_tinvue
 done
+
+# After the whole suite: removing the package takes every file and folder of its
+# own (a shared folder stays while other files are in it) and keeps the settings
+# file that a right press on slot 01 writes.
+if [ "$named" -eq 0 ]; then
+  echo "== removal"
+  start_tinvue && press_slot 01 3 && sleep 0.3
+  stop_tinvue
+  [ "$(id -u)" -eq 0 ] && sudo=() || sudo=(sudo)
+  "${sudo[@]}" apt-get remove -y -qq tinvue >/dev/null
+  equals "apt-get remove leaves no file of the package" "" \
+    "$(while read -r f; do [ -n "$(ls -A "$f" 2>/dev/null)" ] && [ -d "$f" ] || ls -d "$f" 2>/dev/null; done <<<"$package_files")"
+  check "the user's settings stay" grep -qx 'ColorStock_01R=0' "$XDG_CONFIG_HOME/Tinvue/Tinvue.conf"
+  # With no configuration files of its own, removing it purges it.
+  check "dpkg keeps no record of the package" sh -c '! dpkg -s tinvue >/dev/null 2>&1'
+fi
 
 echo "e2e: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
