@@ -8,7 +8,7 @@ using namespace Design;
 // fixed-pitch face draws the code, and Qt opens the large CJK face only for a
 // character the Latin face lacks; at start-up that saves about 2.5 MB.
 const FontDesign fixedPitch12{"ＭＳ ゴシック,MS Gothic,Noto Sans Mono,Noto Sans Mono CJK JP", 12.0,
-                              false};
+                              false, true};
 
 constexpr qint64 lightRed = 0x8080FF;   // 255, 128, 128
 constexpr qint64 lightGreen = 0x80FF80; // 128, 255, 128

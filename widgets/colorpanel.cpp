@@ -19,8 +19,12 @@ quint32 ColorPanel::BackColor() const
 
 void ColorPanel::setBackColor(quint32 colorValue)
 {
+    const QColor color = ColorValue::toQColor(colorValue);
     QPalette p = palette();
-    p.setColor(QPalette::Window, ColorValue::toQColor(colorValue));
+    // A palette set again propagates to the children and repaints for nothing.
+    if (p.isBrushSet(QPalette::Active, QPalette::Window) && p.color(QPalette::Window) == color)
+        return;
+    p.setColor(QPalette::Window, color);
     setPalette(p);
 }
 

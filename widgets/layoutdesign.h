@@ -30,6 +30,9 @@ struct FontDesign
     const char *families;
     double pointSize;
     bool underline;
+    // Every character one advance wide: no pair is kerned or joined, so the text
+    // is laid out without the shaper, which would build its tables for the face.
+    bool fixedPitch = false;
 };
 
 constexpr qint64 defaultColor = -1;
