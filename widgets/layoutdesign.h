@@ -43,6 +43,9 @@ enum ControlOption : unsigned
     NoOption = 0,
     AutoSize = 1, // a label that sizes itself to its text from its top-left corner
     Link = 2,     // a label that opens something: pointing hand, reachable by Tab, Click
+    // Text that the load step replaces before the window is first shown: it is
+    // never seen, so it is not given to the control, which would lay it out.
+    Placeholder = 4,
 };
 
 struct ControlDesign

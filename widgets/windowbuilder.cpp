@@ -161,9 +161,10 @@ void WindowBuilder::buildControls(QWidget *client, const std::vector<ControlDesi
             w->setFont(fontOf(row.font));
         // A text box lays out its text at once; given after the font, the text is
         // shaped only in the face that shows it.
-        if (row.text && row.kind == ControlKind::Label)
+        const bool shown = row.text && !(row.options & Placeholder);
+        if (shown && row.kind == ControlKind::Label)
             static_cast<QLabel *>(w)->setText(text(row.text));
-        else if (row.text && row.kind == ControlKind::TextBox)
+        else if (shown && row.kind == ControlKind::TextBox)
             static_cast<QLineEdit *>(w)->setText(text(row.text));
         if (row.foreColor != defaultColor) {
             QPalette p = w->palette();
