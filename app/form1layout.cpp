@@ -8,7 +8,7 @@ using namespace Design;
 // fixed-pitch face draws the code, and Qt opens the large CJK face only for a
 // character the Latin face lacks; at start-up that saves about 2.5 MB.
 const FontDesign fixedPitch12{"ＭＳ ゴシック,MS Gothic,Noto Sans Mono,Noto Sans Mono CJK JP", 12.0,
-                              false};
+                              false, true};
 
 constexpr qint64 lightRed = 0x8080FF;   // 255, 128, 128
 constexpr qint64 lightGreen = 0x80FF80; // 128, 255, 128
@@ -50,14 +50,14 @@ const std::vector<ControlDesign> &controls()
         {"Shape1",   K::Shape,         "Frame3",{ 120,  240, 2775, 2715}, nullptr,         nullptr,         none,       none, 1, false, -1, nullptr, nullptr, "色見本"},
         {"Frame2",   K::Frame,         nullptr, {  60,   60, 1935,  675}, "HTML HEX Code", nullptr,         none,       none, 0, false,  7, nullptr, nullptr, nullptr},
         {"Command1", K::PictureButton, "Frame2",{1440,  195,  375,  375}, nullptr,         nullptr,         none,       none, 0, false, 27, "クリップボードへコピー", "copy", "クリップボードへコピー"},
-        {"Text1",    K::TextBox,       "Frame2",{ 120,  240, 1215,  315}, "Text1",         &fixedPitch12,   none,       none, 0, false,  8, nullptr, nullptr, "HTML カラーコード"},
+        {"Text1",    K::TextBox,       "Frame2",{ 120,  240, 1215,  315}, "Text1",         &fixedPitch12,   none,       none, 0, false,  8, nullptr, nullptr, "HTML カラーコード", Placeholder},
         {"Frame1",   K::Frame,         nullptr, {  60,  780, 1935, 2355}, "RGB Color",     nullptr,         none,       none, 0, false,  0, nullptr, nullptr, nullptr},
         {"VScroll1", K::ScrollBar,     "Frame1",{ 120,  540,  495, 1695}, nullptr,         nullptr,         none,       none, 0, false,  1, nullptr, nullptr, "赤"},
         {"VScroll2", K::ScrollBar,     "Frame1",{ 720,  540,  495, 1695}, nullptr,         nullptr,         none,       none, 0, false,  2, nullptr, nullptr, "緑"},
         {"VScroll3", K::ScrollBar,     "Frame1",{1320,  540,  495, 1695}, nullptr,         nullptr,         none,       none, 0, false,  3, nullptr, nullptr, "青"},
-        {"Label1",   K::Label,         "Frame1",{ 150,  240,  450,  240}, "Label1",        nullptr,         lightRed,   none, 1, true,   6, nullptr, nullptr, nullptr},
-        {"Label2",   K::Label,         "Frame1",{ 750,  240,  450,  240}, "Label1",        nullptr,         lightGreen, none, 1, true,   5, nullptr, nullptr, nullptr},
-        {"Label3",   K::Label,         "Frame1",{1350,  240,  450,  240}, "Label1",        nullptr,         lightBlue,  none, 1, true,   4, nullptr, nullptr, nullptr},
+        {"Label1",   K::Label,         "Frame1",{ 150,  240,  450,  240}, "Label1",        nullptr,         lightRed,   none, 1, true,   6, nullptr, nullptr, nullptr, Placeholder},
+        {"Label2",   K::Label,         "Frame1",{ 750,  240,  450,  240}, "Label1",        nullptr,         lightGreen, none, 1, true,   5, nullptr, nullptr, nullptr, Placeholder},
+        {"Label3",   K::Label,         "Frame1",{1350,  240,  450,  240}, "Label1",        nullptr,         lightBlue,  none, 1, true,   4, nullptr, nullptr, nullptr, Placeholder},
         // The two separator lines under the menu bar: grey, and white three pixels wide.
         {"Line1",    K::Line,          nullptr, {  60,    0, 5040,    0}, nullptr,         nullptr,         grey,       none, 1, false, -1, nullptr, nullptr, nullptr},
         {"Line2",    K::Line,          nullptr, {  75,    0, 5040,    0}, nullptr,         nullptr,         white,      none, 3, false, -1, nullptr, nullptr, nullptr},

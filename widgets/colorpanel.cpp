@@ -17,8 +17,12 @@ quint32 ColorPanel::BackColor() const
 
 void ColorPanel::setBackColor(quint32 colorValue)
 {
+    const QColor color = ColorValue::toQColor(colorValue);
     QPalette p = palette();
-    p.setColor(QPalette::Window, ColorValue::toQColor(colorValue));
+    // A palette set again propagates to the children and repaints for nothing.
+    if (p.isBrushSet(QPalette::Active, QPalette::Window) && p.color(QPalette::Window) == color)
+        return;
+    p.setColor(QPalette::Window, color);
     // On a color of its own the text and border keep the designed black, whatever
     // the desktop's palette gives the window.
     p.setColor(QPalette::WindowText, Qt::black);

@@ -1,6 +1,5 @@
 #include "widgets/iconset.h"
 
-#include <QDirIterator>
 #include <QResource>
 
 namespace {
@@ -13,6 +12,15 @@ QSize sizeInName(QStringView stem)
     const QSize size(stem.left(x).toInt(&widthRead), stem.mid(x + 1).toInt(&heightRead));
     return x > 0 && widthRead && heightRead ? size : QSize();
 }
+
+// The names in a resource folder, read from the resource tree itself. QResource
+// keeps this protected; a directory iterator would build file information for
+// every entry at every start.
+struct ResourceFolder : QResource
+{
+    using QResource::children;
+    using QResource::QResource;
+};
 } // namespace
 
 QIcon IconSet::load(const char *name)
@@ -22,12 +30,12 @@ QIcon IconSet::load(const char *name)
     QIcon icon;
     // Matched by hand rather than by a name filter, which would compile a regular
     // expression at every start.
-    QDirIterator files(QStringLiteral(":/icons"), QDir::Files);
-    while (files.hasNext()) {
-        const QString path = files.next();
-        const QString file = files.fileName();
+    const QString folder = QStringLiteral(":/icons/");
+    const QStringList files = ResourceFolder(folder).children();
+    for (const QString &file : files) {
         if (!file.startsWith(prefix) || !file.endsWith(suffix))
             continue;
+        const QString path = folder + file;
         const QSize size = sizeInName(
             QStringView(file).mid(prefix.size(), file.size() - prefix.size() - suffix.size()));
         QByteArray pixels = QResource(path).uncompressedData();

@@ -30,6 +30,9 @@ struct FontDesign
     const char *families;
     double pointSize;
     bool underline;
+    // Every character one advance wide: no pair is kerned or joined, so the text
+    // is laid out without the shaper, which would build its tables for the face.
+    bool fixedPitch = false;
 };
 
 constexpr qint64 defaultColor = -1;
@@ -40,6 +43,9 @@ enum ControlOption : unsigned
     NoOption = 0,
     AutoSize = 1, // a label that sizes itself to its text from its top-left corner
     Link = 2,     // a label that opens something: pointing hand, Click, a link to screen readers
+    // Text that the load step replaces before the window is first shown: it is
+    // never seen, so it is not given to the control, which would lay it out.
+    Placeholder = 4,
 };
 
 struct ControlDesign

@@ -87,6 +87,28 @@ QColor readable(const QColor &designed, const QColor &background)
     return color;
 }
 
+// A font that names several families makes Qt sort every installed face for
+// the fallbacks of each at once, 2.6 M instructions at start-up. The code box
+// shows ASCII unless the user puts other text into it, so it starts with its
+// first family alone and takes the whole list, with the stand-in that shows
+// Japanese, when other text first reaches it; until then a missing glyph
+// still comes from Qt's own fallback.
+void setFontOnDemand(QLineEdit *box, const QFont &font)
+{
+    QFont first = font;
+    first.setFamilies({font.families().constFirst()});
+    box->setFont(first);
+    if (font.families().size() == 1)
+        return;
+    auto *pending = new QObject(box); // ends the connection once the font is set
+    QObject::connect(box, &QLineEdit::textChanged, pending, [box, font, pending](const QString &s) {
+        if (std::all_of(s.begin(), s.end(), [](QChar c) { return c.unicode() < 0x80; }))
+            return;
+        box->setFont(font);
+        pending->deleteLater();
+    });
+}
+
 ColorPanel *createPanel(const ControlDesign &row, QWidget *parent)
 {
     auto *panel = new ColorPanel(parent);
@@ -123,6 +145,8 @@ QFont WindowBuilder::font(const FontDesign &row)
     f.setFamilies(families);
     f.setPointSizeF(row.pointSize);
     f.setUnderline(row.underline);
+    if (row.fixedPitch)
+        f.setStyleStrategy(QFont::PreferNoShaping);
     return f;
 }
 
@@ -134,7 +158,7 @@ QWidget *WindowBuilder::create(const ControlDesign &row, QWidget *parent)
     case ControlKind::ScrollBar:
         return new ComponentScrollBar(parent);
     case ControlKind::TextBox:
-        return new QLineEdit(text(row.text), parent);
+        return new QLineEdit(parent); // its text comes with its font, below
     case ControlKind::PictureButton: {
         auto *button = new QToolButton(parent);
         button->setIcon(IconSet::load(row.picture));
@@ -162,15 +186,28 @@ QWidget *WindowBuilder::create(const ControlDesign &row, QWidget *parent)
 void WindowBuilder::buildControls(QWidget *client, const std::vector<ControlDesign> &controls)
 {
     std::map<int, QWidget *> tabOrder;
+    // One font object for each design, so that the sixteen swatches share one.
+    std::map<const FontDesign *, QFont> fonts;
+    const auto fontOf = [&fonts](const FontDesign *design) {
+        const auto found = fonts.find(design);
+        return found != fonts.end() ? found->second : fonts[design] = font(*design);
+    };
     for (const ControlDesign &row : controls) {
         QWidget *parent = row.parent ? client->findChild<QWidget *>(text(row.parent)) : client;
         QWidget *w = create(row, parent);
         w->setObjectName(text(row.name));
         w->setGeometry(pixelRect(row));
-        if (row.text && row.kind == ControlKind::Label)
+        if (row.font && row.kind == ControlKind::TextBox)
+            setFontOnDemand(static_cast<QLineEdit *>(w), fontOf(row.font));
+        else if (row.font)
+            w->setFont(fontOf(row.font));
+        // A text box lays out its text at once; given after the font, the text is
+        // shaped only in the face that shows it.
+        const bool shown = row.text && !(row.options & Placeholder);
+        if (shown && row.kind == ControlKind::Label)
             static_cast<QLabel *>(w)->setText(text(row.text));
-        if (row.font)
-            w->setFont(font(*row.font));
+        else if (shown && row.kind == ControlKind::TextBox)
+            static_cast<QLineEdit *>(w)->setText(text(row.text));
         if (row.foreColor != defaultColor) {
             QPalette p = w->palette();
             p.setColor(QPalette::WindowText, readable(ColorValue::toQColor(quint32(row.foreColor)),
