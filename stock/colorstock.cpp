@@ -28,17 +28,20 @@ ColorStock::~ColorStock() = default;
 
 void ColorStock::LoadStockSwatches()
 {
+    // The 48 keys in one read of the file, slot 01 red first.
+    QStringList keys;
+    for (int slot = 1; slot <= slotCount; ++slot)
+        for (auto c : components)
+            keys << StockStore::key(slot, c);
+    const QStringList texts = m_store->texts(keys);
     for (int slot = 1; slot <= slotCount; ++slot) {
-        if (const std::optional<quint32> color = storedColor(slot))
+        if (const std::optional<quint32> color = storedColor(texts.mid((slot - 1) * 3, 3)))
             showSlot(slot, *color);
     }
 }
 
-std::optional<quint32> ColorStock::storedColor(int slot) const
+std::optional<quint32> ColorStock::storedColor(const QStringList &texts)
 {
-    std::array<QString, 3> texts;
-    for (auto c : components)
-        texts[c] = ReadStockComponent(slot, c);
     std::array<int, 3> values;
     for (auto c : components) {
         const std::optional<int> value = StockText::toInteger(texts[c]);

@@ -54,8 +54,8 @@ signals:
     void storeFailed(const QString &text);
 
 private:
-    // The slot's color from its three stored texts, or nothing when one fails.
-    std::optional<quint32> storedColor(int slot) const;
+    // A slot's color from its three stored texts, red first, or nothing when one fails.
+    static std::optional<quint32> storedColor(const QStringList &texts);
     ColorPanel *swatch(int slot) const { return m_controls.swatches[slot - 1]; }
     void showSlot(int slot, quint32 color);
     // Tells screen readers the swatch's code, or that it is empty, and marks a

@@ -28,6 +28,19 @@ QString SettingsStockStore::text(const QString &key) const
     return settings.value(group + key).toString();
 }
 
+QStringList SettingsStockStore::texts(const QStringList &keys) const
+{
+    QStringList found;
+    if (!isPlainFileOrMissing()) {
+        found.fill(QString(), keys.size());
+        return found;
+    }
+    const QSettings settings(m_fileName, QSettings::IniFormat);
+    for (const QString &key : keys)
+        found << settings.value(group + key).toString();
+    return found;
+}
+
 QString SettingsStockStore::save(const QString &key, const QString &text)
 {
     Keys onDisk;

@@ -22,6 +22,7 @@ public:
     SettingsStockStore();
 
     QString text(const QString &key) const override;
+    QStringList texts(const QStringList &keys) const override;
     QString save(const QString &key, const QString &text) override;
 
 private:

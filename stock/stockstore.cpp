@@ -7,3 +7,11 @@ QString StockStore::key(int slot, ColorValue::Component component)
         .arg(slot, 2, 10, QLatin1Char('0'))
         .arg(QLatin1Char(letters[component]));
 }
+
+QStringList StockStore::texts(const QStringList &keys) const
+{
+    QStringList found;
+    for (const QString &key : keys)
+        found << text(key);
+    return found;
+}

@@ -3,6 +3,7 @@
 #include "widgets/colorvalue.h"
 
 #include <QString>
+#include <QStringList>
 
 // Where the stock keeps its colors: one text per key, three keys per slot. The
 // stock only saves and gets texts; it never deletes or lists keys.
@@ -13,6 +14,10 @@ public:
 
     // The stored text, or empty text when the key is missing or cannot be read.
     virtual QString text(const QString &key) const = 0;
+
+    // The texts of several keys as one read finds them, in the keys' order. A
+    // store behind a file reads it once for them all.
+    virtual QStringList texts(const QStringList &keys) const;
 
     // Replaces the key's text. Returns empty text once the text is on disk;
     // otherwise a message for the user that names the store, says why it could
