@@ -97,13 +97,12 @@ private slots:
             auto *stock = w.findChild<ColorStock *>();
             QObject::disconnect(stock, &ColorStock::storeFailed, &w, nullptr); // no modal box
             QSignalSpy told(stock, &ColorStock::storeFailed);
-            press(w, Qt::RightButton, Qt::ShiftModifier); // held keys do not count
-            QCOMPARE(told.count(), 0);
+            press(w, Qt::RightButton);
             press(w, Qt::RightButton);
             QCOMPARE(said(w, 5), "ストック 05, #0A141E（未保存） / #0A141E（未保存）");
             QCOMPARE(told.count(), 1);
             QVERIFY(told[0][0].toString().contains(blocker.fileName()) && blocker.remove());
-            press(w, Qt::RightButton);
+            press(w, Qt::RightButton, Qt::ShiftModifier); // held keys do not count
             QCOMPARE(told.count(), 1);
             QCOMPARE(said(w, 5), QStringLiteral("ストック 05, #0A141E / "));
             QCOMPARE(said(w, 1), QStringLiteral("ストック 01, 空 / "));
