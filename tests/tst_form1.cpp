@@ -1,4 +1,6 @@
 #include "app/form1.h"
+#include "placement/formtop.h"
+#include "placement/platformchoice.h"
 #include "widgets/colorpanel.h"
 #include "widgets/componentscrollbar.h"
 
@@ -7,8 +9,11 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProcessEnvironment>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
+#include <QWindow>
 
 using namespace Qt::StringLiterals;
 
@@ -53,11 +58,7 @@ private slots:
                  QStringList({"ﾌｧｲﾙ(&F) > Tinvue の終了(&X) ", "表示(&V) > 常に手前に表示(&T) ",
                               "常に手前に表示(&T) > ON F4", "常に手前に表示(&T) > OFF F5 ✓",
                               "編集(&E) > ｺﾋﾟｰ(&C) Ctrl+C", "ヘルプ(&H) > ﾊﾞｰｼﾞｮﾝ情報(&A) "}));
-        // Black, every placeholder replaced, the code in a fixed-pitch face.
-        QCOMPARE(QStringList(
-                     {text(w, "Label1"), text(w, "Label2"), text(w, "Label3"), text(w, "Text1")}),
-                 QStringList({"0", "0", "0", "#000000"}));
-        QCOMPARE(w.control<ColorPanel>("Shape1")->BackColor(), 0u);
+        // The code in a fixed-pitch face. (The start values are read by atspi.py.)
         const QFontMetricsF codeFont(w.control<QLineEdit>("Text1")->font());
         QCOMPARE(codeFont.horizontalAdvance(u'i'), codeFont.horizontalAdvance(u'W'));
         // The focus starts on the red bar; Tab takes it round the controls that take it.
@@ -77,15 +78,14 @@ private slots:
         for (const char *label : {"Label1", "Label2", "Label3"})
             w.control<QLabel>(label)->setText("-");
         QStringList shown; // the value labels and the code after each assignment
-        for (int n = 1; n <= 3; ++n) {
-            QVERIFY(w.control<ComponentScrollBar>(qPrintable(u"VScroll%1"_s.arg(n)))
-                        ->assign(QList{255, 10, 0}[n - 1]));
+        for (const auto &[bar, value] : {std::pair{"VScroll1", 255}, {"VScroll2", 10}}) {
+            QVERIFY(w.control<ComponentScrollBar>(bar)->assign(value));
             shown << text(w, "Label1") + ' ' + text(w, "Label2") + ' ' + text(w, "Label3") + ' ' +
                          text(w, "Text1");
         }
-        // Each change writes its own bar's label only; blue, assigned the 0 it
-        // holds, sends no change.
-        QCOMPARE(shown, QStringList({"255 - - #FF0000", "255 10 - #FF0A00", "255 10 - #FF0A00"}));
+        // Each change writes its own bar's label only, and the code in two upper-case
+        // digits a component.
+        QCOMPARE(shown, QStringList({"255 - - #FF0000", "255 10 - #FF0A00"}));
         QCOMPARE(w.control<ColorPanel>("Shape1")->BackColor(), 255u + 256u * 10u);
     }
 
@@ -106,6 +106,57 @@ private slots:
         box->setText(u" #ff00zz 赤 "_s);
         QTest::mouseClick(w.control<QToolButton>("Command1"), Qt::LeftButton);
         QCOMPARE(QGuiApplication::clipboard()->text(), u" #ff00zz 赤 "_s);
+    }
+
+    // Always on top through SetTopMost and the View menu, and the choice of the X11
+    // platform on Wayland, where only X11 lets a program keep its window above others.
+    void shouldMoveTheMarksWithTheState()
+    {
+        Form1 w;
+        const auto onTop = [&w] { return w.windowHandle()->flags() & Qt::WindowStaysOnTopHint; };
+        QCOMPARE(FormTop::SetTopMost(w, 2), 0); // ignored, but the handle is read first
+        QVERIFY(w.testAttribute(Qt::WA_WState_Created) && !w.isVisible());
+        QVERIFY(FormTop::SetTopMost(w, 1) != 0);
+        QVERIFY(w.isVisible()); // a hidden window is shown
+        QCOMPARE(FormTop::SetTopMost(w, -1), 0);
+        QVERIFY(onTop());
+        // Each command in turn and whether the window then stays on top.
+        const QList<std::pair<const char *, bool>> steps{
+            {"menu_v_00_01", false}, {"menu_v_00_01", false}, {"menu_v_00_00", true},
+            {"menu_v_00_00", true},  {"menu_v_00_01", false}, {"menu_v_00_00", true},
+            {"menu_h_00", false}};
+        for (const auto &[name, topmost] : steps) {
+            // The About item returns once its modal window is closed.
+            QTimer::singleShot(0, [] {
+                if (QWidget *modal = QApplication::activeModalWidget())
+                    modal->close();
+            });
+            w.control<QAction>(name)->trigger();
+            QCOMPARE(bool(onTop()), topmost);
+            QCOMPARE(w.control<QAction>("menu_v_00_00")->isChecked(), topmost);
+            QCOMPARE(w.control<QAction>("menu_v_00_01")->isChecked(), !topmost);
+        }
+    }
+
+    void shouldRunAsX11ProgramOnWaylandWhereItCan_data()
+    {
+        QTest::addColumn<QString>("variables");
+        QTest::addColumn<QByteArray>("platform");
+        QTest::newRow("Wayland with X11") << "WAYLAND_DISPLAY=w-0 DISPLAY=:0" << QByteArray("xcb");
+        QTest::newRow("Wayland session with X11")
+            << "XDG_SESSION_TYPE=wayland DISPLAY=:1" << QByteArray("xcb");
+        QTest::newRow("Wayland without X11") << "WAYLAND_DISPLAY=w-0" << QByteArray();
+        QTest::newRow("X11 session") << "DISPLAY=:0 XDG_SESSION_TYPE=x11" << QByteArray();
+        QTest::newRow("the user's choice")
+            << "WAYLAND_DISPLAY=w DISPLAY=:0 QT_QPA_PLATFORM=wayland" << QByteArray();
+    }
+    void shouldRunAsX11ProgramOnWaylandWhereItCan()
+    {
+        QFETCH(QString, variables);
+        QProcessEnvironment environment;
+        for (const QString &v : variables.split(' '))
+            environment.insert(v.section('=', 0, 0), v.section('=', 1));
+        QTEST(PlatformChoice::platformFor(environment), "platform");
     }
 };
 

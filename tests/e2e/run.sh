@@ -99,12 +99,6 @@ pixel() {
     grep -o '#[0-9A-F]\{6\}' | head -1 | tr -d '#'
 }
 
-# screen_xy X Y: the screen position of client-area coordinates, for xdotool.
-screen_xy() {
-  xwininfo -id "$wid" | awk -v x="$1" -v y="$(($2 + $(client_top)))" \
-    '/Absolute upper-left X/ {x += $4} /Absolute upper-left Y/ {y += $4} END {print x " " y}'
-}
-
 # slot_xy NN: the client-area centre of stock slot NN's swatch (two rows of eight).
 slot_xy() {
   local n=$((10#$1 - 1))
@@ -113,8 +107,8 @@ slot_xy() {
 
 # press_slot NN BUTTON: presses a mouse button (1 left, 2 middle, 3 right) on slot NN.
 press_slot() {
-  # shellcheck disable=SC2046
-  xdotool mousemove $(screen_xy $(slot_xy "$1")) click "$2"
+  read -r x y <<<"$(slot_xy "$1")"
+  xdotool mousemove --window "$wid" "$x" $((y + $(client_top))) click "$2"
 }
 
 cases=("$@")
