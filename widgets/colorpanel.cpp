@@ -1,7 +1,7 @@
 #include "widgets/colorpanel.h"
 
+#include "widgets/accessiblefactory.h"
 #include "widgets/colorvalue.h"
-#include "widgets/panelaccessible.h"
 
 #include <QMouseEvent>
 
@@ -32,7 +32,7 @@ void ColorPanel::setBackColor(quint32 colorValue)
 void ColorPanel::setAccessibleRole(QAccessible::Role role)
 {
     m_role = role;
-    PanelAccessible::install();
+    AccessibleFactory::install();
 }
 
 void ColorPanel::mousePressEvent(QMouseEvent *event)

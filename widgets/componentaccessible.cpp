@@ -2,27 +2,9 @@
 
 #include "widgets/componentscrollbar.h"
 
-namespace {
-QAccessibleInterface *create(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("ComponentScrollBar"))
-        return new ComponentAccessible(static_cast<ComponentScrollBar *>(object));
-    return nullptr;
-}
-} // namespace
-
 ComponentAccessible::ComponentAccessible(ComponentScrollBar *bar)
     : QAccessibleWidget(bar, QAccessible::ScrollBar)
 {
-}
-
-void ComponentAccessible::install()
-{
-    static const bool installed = [] {
-        QAccessible::installFactory(create);
-        return true;
-    }();
-    Q_UNUSED(installed);
 }
 
 ComponentScrollBar *ComponentAccessible::bar() const

@@ -12,9 +12,6 @@ class ComponentAccessible : public QAccessibleWidget, public QAccessibleValueInt
 public:
     explicit ComponentAccessible(ComponentScrollBar *bar);
 
-    // Makes Qt's accessibility use this class for every ComponentScrollBar.
-    static void install();
-
     void *interface_cast(QAccessible::InterfaceType type) override;
     QString text(QAccessible::Text t) const override;
 

@@ -1,6 +1,6 @@
 #include "widgets/componentscrollbar.h"
 
-#include "widgets/componentaccessible.h"
+#include "widgets/accessiblefactory.h"
 
 #include <QAccessible>
 #include <QPainter>
@@ -14,7 +14,7 @@ ComponentScrollBar::ComponentScrollBar(QWidget *parent) : QScrollBar(Qt::Vertica
     setPageStep(10);
     setTracking(false);
     setFocusPolicy(Qt::StrongFocus);
-    ComponentAccessible::install();
+    AccessibleFactory::install();
     connect(this, &QAbstractSlider::valueChanged, this, [this] {
         // QAbstractSlider has already announced its inner position; tell the component.
         QAccessibleValueChangeEvent event(this, Value());

@@ -1,29 +1,17 @@
 #include "widgets/framebox.h"
 
-#include <QAccessibleWidget>
+#include "widgets/accessiblefactory.h"
+
 #include <QPainter>
 
 namespace {
 constexpr int captionLeft = 8; // where the caption's text starts
 constexpr int captionGap = 2;  // free on each side of the text
-
-// Screen readers hear a frame as a group named by its caption.
-QAccessibleInterface *accessible(const QString &className, QObject *object)
-{
-    if (className != QLatin1String("FrameBox"))
-        return nullptr;
-    auto *frame = static_cast<FrameBox *>(object);
-    return new QAccessibleWidget(frame, QAccessible::Grouping, frame->text());
-}
 } // namespace
 
 FrameBox::FrameBox(const QString &caption, QWidget *parent) : QWidget(parent), m_caption(caption)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(accessible);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    AccessibleFactory::install();
 }
 
 void FrameBox::paintEvent(QPaintEvent *)

@@ -2,29 +2,9 @@
 
 #include "widgets/colorpanel.h"
 
-namespace {
-QAccessibleInterface *create(const QString &className, QObject *object)
-{
-    auto *panel = static_cast<ColorPanel *>(object);
-    if (className == QLatin1String("ColorPanel") &&
-        panel->accessibleRole() != QAccessible::StaticText)
-        return new PanelAccessible(panel);
-    return nullptr;
-}
-} // namespace
-
 PanelAccessible::PanelAccessible(ColorPanel *panel)
     : QAccessibleWidget(panel, panel->accessibleRole())
 {
-}
-
-void PanelAccessible::install()
-{
-    static const bool installed = [] {
-        QAccessible::installFactory(create);
-        return true;
-    }();
-    Q_UNUSED(installed);
 }
 
 ColorPanel *PanelAccessible::panel() const

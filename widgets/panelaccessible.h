@@ -11,9 +11,6 @@ class PanelAccessible : public QAccessibleWidget
 public:
     explicit PanelAccessible(ColorPanel *panel);
 
-    // Makes Qt's accessibility use this class for every ColorPanel with a role of its own.
-    static void install();
-
     QString text(QAccessible::Text t) const override;
     QStringList actionNames() const override;
     void doAction(const QString &actionName) override;

@@ -1,0 +1,37 @@
+#include "widgets/accessiblefactory.h"
+
+#include "widgets/colorpanel.h"
+#include "widgets/componentaccessible.h"
+#include "widgets/componentscrollbar.h"
+#include "widgets/framebox.h"
+#include "widgets/panelaccessible.h"
+
+namespace {
+QAccessibleInterface *create(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("ComponentScrollBar"))
+        return new ComponentAccessible(static_cast<ComponentScrollBar *>(object));
+    if (className == QLatin1String("ColorPanel")) {
+        auto *panel = static_cast<ColorPanel *>(object);
+        // A plain label is served by Qt's own.
+        return panel->accessibleRole() == QAccessible::StaticText ? nullptr
+                                                                  : new PanelAccessible(panel);
+    }
+    if (className == QLatin1String("FrameBox")) {
+        auto *frame = static_cast<FrameBox *>(object);
+        return new QAccessibleWidget(frame, QAccessible::Grouping, frame->text());
+    }
+    return nullptr;
+}
+} // namespace
+
+namespace AccessibleFactory {
+void install()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(create);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+} // namespace AccessibleFactory

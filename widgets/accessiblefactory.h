@@ -1,0 +1,10 @@
+#pragma once
+
+// Tells Qt's accessibility what a screen reader should learn of Tinvue's own
+// widgets: a component scroll bar's 0..255 value, a panel's role of its own (a
+// link with its press action, a separator) and a frame as a group named by its
+// caption. Each widget calls install() as it is made; the factory is put in
+// place once.
+namespace AccessibleFactory {
+void install();
+}
