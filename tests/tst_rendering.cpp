@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
+#include <QSvgRenderer>
 #include <QTest>
 
 #include <cmath>
@@ -67,6 +68,16 @@ class RenderingTest : public QObject
         return QRectF(topLeft, QSizeF(r.size()) * m_ratio).toAlignedRect();
     }
     QImage pixels(QWidget *w, const QRect &r) const { return m_image.copy(device(w, r)); }
+    // An icon's SVG drawing rendered for a logical size at this scale.
+    QImage drawing(const char *name, QSize size) const
+    {
+        QImage image((QSizeF(size) * m_ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QSvgRenderer(QStringLiteral(TINVUE_ICON_DIR "/%1.svg").arg(name)).render(&painter);
+        return image;
+    }
     // The centre of logical pixel (x, y) of w, as RRGGBB.
     QRgb at(QWidget *w, int x, int y) const
     {
@@ -145,15 +156,21 @@ private slots:
         // Placed as designed: pixels worked out by hand from the twips, 15 to a pixel.
         QCOMPARE(about.findChild<QWidget *>("cmdOK")->geometry(), QRect(200, 144, 92, 23));
         QCOMPARE(about.findChild<QWidget *>("Label2")->pos(), QPoint(148, 20));
-        // The icon is drawn where the design puts it, pixel for pixel from the image
-        // made for this density, not scaled from another one.
-        QImage icon = IconSet::load("tinvue").pixmap(QSize(32, 32), m_ratio).toImage();
-        QCOMPARE(icon.size(), (QSizeF(32, 32) * m_ratio).toSize());
-        icon.setDevicePixelRatio(1);
-        QImage expected(icon.size(), QImage::Format_RGB32);
+        // The pictures are their drawings, made for this density, not scaled from
+        // another one, and the About window shows its own where the design puts it.
+        QImage expected(drawing("tinvue", {32, 32}).size(), QImage::Format_RGB32);
         expected.fill(about.palette().window().color());
-        QPainter(&expected).drawImage(0, 0, icon);
+        QPainter(&expected).drawImage(0, 0, drawing("tinvue", {32, 32}));
         QCOMPARE(pixels(&about, QRect(104, 12, 32, 32)), expected);
+        for (const auto &[name, size] : {std::pair{"tinvue", QSize(32, 32)},
+                                         {"tinvue", {16, 16}},
+                                         {"copy", {16, 15}},
+                                         {"about", {16, 16}}}) {
+            QImage carried = IconSet::load(name).pixmap(size, m_ratio).toImage();
+            carried.setDevicePixelRatio(1);
+            QCOMPARE(carried.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                     drawing(name, size));
+        }
         // The link keeps its blue, lighter here and pure on the usual light palette.
         QCOMPARE(about.findChild<QLabel *>("Label1")->palette().windowText().color().blue(), 255);
         QApplication::setPalette(QPalette(QColor(239, 239, 239)));
