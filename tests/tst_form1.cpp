@@ -21,11 +21,6 @@ class Form1Test : public QObject
 {
     Q_OBJECT
 
-    static QString text(Form1 &w, const QString &name)
-    {
-        return w.findChild<QWidget *>(name)->property("text").toString();
-    }
-
 private slots:
     void shouldStartAsDesigned()
     {
@@ -72,7 +67,10 @@ private slots:
         QCOMPARE(visited, "VScroll1 VScroll2 VScroll3 Text1 Command1 VScroll1"_L1);
     }
 
-    void shouldRunEachBarsChainInsideItsAssignment()
+    // Each bar's chain runs inside its assignment and writes its own label only, and
+    // the code in two upper-case digits a component; copying takes the whole box, not
+    // its selection, also with the focus inside it, and a box edited by hand as it stands.
+    void shouldShowAndCopyTheCodeOfTheBars()
     {
         Form1 w;
         for (const char *label : {"Label1", "Label2", "Label3"})
@@ -80,21 +78,11 @@ private slots:
         QStringList shown; // the value labels and the code after each assignment
         for (const auto &[bar, value] : {std::pair{"VScroll1", 255}, {"VScroll2", 10}}) {
             QVERIFY(w.control<ComponentScrollBar>(bar)->assign(value));
-            shown << text(w, "Label1") + ' ' + text(w, "Label2") + ' ' + text(w, "Label3") + ' ' +
-                         text(w, "Text1");
+            for (const char *name : {"Label1", "Label2", "Label3", "Text1"})
+                shown << w.findChild<QWidget *>(name)->property("text").toString();
         }
-        // Each change writes its own bar's label only, and the code in two upper-case
-        // digits a component.
-        QCOMPARE(shown, QStringList({"255 - - #FF0000", "255 10 - #FF0A00"}));
+        QCOMPARE(shown.join(' '), "255 - - #FF0000 255 10 - #FF0A00"_L1);
         QCOMPARE(w.control<ColorPanel>("Shape1")->BackColor(), 255u + 256u * 10u);
-    }
-
-    // The whole box, not its selection, also with the focus inside it, and a box
-    // edited by hand as it stands.
-    void shouldCopyTheWholeCodeBox()
-    {
-        Form1 w;
-        w.control<ComponentScrollBar>("VScroll1")->assign(255);
         auto *box = w.control<QLineEdit>("Text1");
         box->setSelection(1, 2);
         w.showCentered();
@@ -102,7 +90,7 @@ private slots:
         box->setFocus();
         QTRY_COMPARE(QApplication::focusWidget(), box);
         QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QGuiApplication::clipboard()->text(), u"#FF0000"_s);
+        QCOMPARE(QGuiApplication::clipboard()->text(), u"#FF0A00"_s);
         box->setText(u" #ff00zz 赤 "_s);
         QTest::mouseClick(w.control<QToolButton>("Command1"), Qt::LeftButton);
         QCOMPARE(QGuiApplication::clipboard()->text(), u" #ff00zz 赤 "_s);
