@@ -3,7 +3,7 @@
 # (placement.sh: opening it releases the main window from the top.)
 # Stand-ins record what the desktop's opener and the tool were given; the program
 # runs with a PATH of them alone, so that no tool of this machine is found.
-for f in xdg-open kinfocenter; do
+for f in xdg-open cinnamon-settings; do
   printf '#!/bin/sh\necho "$1" >>"%s"\n' "$work/$f.log" | install -D -m 755 /dev/stdin "$work/bin/$f"
 done
 printf '#!/bin/sh\nPATH=%s exec "%s"\n' "$work/bin" "$tinvue" | install -m 755 /dev/stdin "$work/tinvue-alone"
@@ -35,10 +35,11 @@ equals "the main window took no key while the About window was open" 000000 "$(p
 # the button; Enter presses the button that has the focus, OK otherwise.
 open_about
 xdotool key Tab Tab Tab Return
-check "Tab three times, Enter starts the system information program" until_ok test -s "$work/kinfocenter.log"
+check "Tab three times, Enter starts the system information program with its arguments" \
+  until_ok grep -qx info "$work/cinnamon-settings.log"
 xdotool key Tab Return
 check "Tab back to OK, Enter closes the About window" until_ok eval '! shown'
-rm "$work/bin/kinfocenter"
+rm "$work/bin/cinnamon-settings"
 open_about
 xdotool key alt+s
 check "Alt+S without a program shows a message titled Tinvue" until_ok eval '[ "$(windows ^Tinvue$ | wc -l)" -eq 2 ]'
