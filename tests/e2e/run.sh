@@ -58,28 +58,25 @@ export XDG_CONFIG_HOME=$work/config
 export QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY
 
+# until_ok COMMAND...: COMMAND's success within ten seconds.
+until_ok() { for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done; return 1; }
+
 # Starts the installed program and waits for its main window; sets app_pid and wid.
 start_tinvue() {
   "$tinvue" >"$work/tinvue.log" 2>&1 &
   app_pid=$!
-  for _ in $(seq 100); do
-    wid=$(xdotool search --all --onlyvisible --pid "$app_pid" --name '^Tinvue$' 2>/dev/null | head -1)
-    [ -n "$wid" ] && break
-    sleep 0.1
-  done
-  [ -n "$wid" ] || { fail "main window appears"; return 1; }
+  until_ok main_window || { fail "main window appears"; return 1; }
   xdotool windowactivate --sync "$wid" 2>/dev/null
   sleep 0.3
 }
+main_window() { wid=$(xdotool search --all --onlyvisible --pid "$app_pid" --name '^Tinvue$' 2>/dev/null | head -1); [ -n "$wid" ]; }
 
 # Waits for the program to end and sets exit_status to its status (or "running").
 # Call it directly, not in $(...): a subshell cannot wait for the program, and
 # reads -1 when the program ends after the subshell has started.
 wait_exit() {
   exit_status=running
-  for _ in $(seq 50); do
-    kill -0 "$app_pid" 2>/dev/null || { wait "$app_pid"; exit_status=$?; app_pid=; return; }; sleep 0.1
-  done
+  until_ok eval '! kill -0 "$app_pid" 2>/dev/null' && { wait "$app_pid"; exit_status=$?; app_pid=; }
 }
 
 stop_tinvue() {

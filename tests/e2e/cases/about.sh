@@ -9,7 +9,6 @@ done
 printf '#!/bin/sh\nPATH=%s exec "%s"\n' "$work/bin" "$tinvue" | install -m 755 /dev/stdin "$work/tinvue-alone"
 windows() { xdotool search --all --onlyvisible --pid "$app_pid" --name "$1" 2>/dev/null; }
 shown() { aw=$(windows '^ﾊﾞｰｼﾞｮﾝ情報$' | head -1); [ -n "$aw" ]; }
-until_ok() { for _ in $(seq 50); do "$@" && return 0; sleep 0.1; done; return 1; }
 open_about() { xdotool key --delay 300 alt+h a; until_ok shown; }
 # centre WINDOW: twice the centre of its client area on the screen.
 centre() { xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
