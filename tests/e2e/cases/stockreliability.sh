@@ -47,12 +47,8 @@ stop_tinvue
 lines() { printf '[Settings]\n'; printf 'ColorStock_%sR=%s\nColorStock_%sG=0\nColorStock_%sB=0\n' "$1" "$2" "$1" "$1"; }
 conf_of() { cat >"$conf" && cp "$conf" "$work/original"; }
 state() { (cd "$conf_dir" 2>/dev/null && ls -la --time-style=+ . && { [ ! -f Tinvue.conf ] || cat Tinvue.conf; }) 2>&1 | md5sum; }
-# The original's groups and last values of its keys that the file lacks, as QSettings reads them.
-missing() {
-  sed 's/^\xEF\xBB\xBF//; s/\r$//' "$work/original" |
-    awk -F= '/^\[/ { print; next } NF > 1 { last[$1] = $0 } END { for (k in last) print last[k] }' |
-    grep -cvxF -f "$conf"
-}
+# The original's lines, less a byte order mark and CRs, that the file lacks.
+missing() { sed 's/^\xEF\xBB\xBF//; s/\r$//' "$work/original" | grep -cvxF -f "$conf"; }
 # row NAME TOLD KEPT SETUP FIX. SETUP damages a fresh folder; then slots 15 and
 # 16 are stored, with BETWEEN (which SETUP may set) run between the two and AFTER
 # after them.
@@ -93,10 +89,10 @@ row() {
 row "Shift-JIS, not UTF-8" "1 0" same "{ lines 04 4; printf '[Memo]\nname=赤い色\n'; } | iconv -t SHIFT_JIS | conf_of" ''
 row "NUL bytes before a whole slot" "1 0" same "{ head -c 2000 /dev/zero; echo; lines 01 1; } | conf_of" ''
 row "a group without its closing bracket" "1 0" same "{ lines 09 9 | sed 's/]//'; printf '[Other]\nkeep=1\n'; } | conf_of" ''
-# 1 MB, a byte order mark, a key twice (the later counts), a group in two pieces, CRLF.
+# 1 MB, a byte order mark, a group in pieces, CRLF.
 row "a large file that QSettings reads whole" "0 0" "15 16" \
   "{ printf '\xEF\xBB\xBF'; awk 'BEGIN { for (i = 0; i < 30000; i++) printf \"Key%05d=some value text\n\", i }'
-     lines 05 5; lines 06 1; lines 06 6; printf '[Other]\nx=1\n'; lines 07 7; lines 11 11 | sed 's/\$/\r/'; } | conf_of" :
+     lines 05 5; lines 06 6; printf '[Other]\nx=1\n'; lines 07 7; lines 11 11 | sed 's/\$/\r/'; } | conf_of" :
 row "an empty file" "0 0" "15 16" "conf_of </dev/null" :
 row "a pipe in the file's place" "1 0" same 'mkfifo "$conf"' ''
 row "a dangling symbolic link" "1 0" same 'ln -s gone.conf "$conf"' ': >"$conf_dir/gone.conf"'
