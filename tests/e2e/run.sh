@@ -113,6 +113,7 @@ named=$# # cases may set their own positional parameters
 [ "$named" -gt 0 ] || cases=($(cd "$here/cases" && ls *.sh | sed 's/\.sh$//'))
 for c in "${cases[@]}"; do
   echo "== $c"
+  rm -rf "$XDG_CONFIG_HOME" # each case starts without a settings file
   # shellcheck source=/dev/null
   . "$here/cases/$c.sh"
   stop_tinvue

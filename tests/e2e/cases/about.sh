@@ -14,7 +14,6 @@ open_about() { xdotool key --delay 300 alt+h a; until_ok shown; }
 centre() { xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
   /Width:/ {w=$2} /Height:/ {h=$2} END {print 2 * x + w, 2 * y + h}'; }
 
-rm -rf "$XDG_CONFIG_HOME"
 tinvue=$work/tinvue-alone start_tinvue || return
 check "Alt+H then A opens the About window" open_about
 check "a modal dialog of the main window, neither resizable nor maximizable" sh -c "xprop -id $aw WM_TRANSIENT_FOR |

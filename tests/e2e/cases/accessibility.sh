@@ -4,7 +4,6 @@ printf '#!/bin/sh\necho "$1" >"%s"\n' "$work/a11y-opened" | install -D -m 755 /d
 # The session lasts until its shell reads a line; the AT-SPI bus starts on demand.
 coproc session { dbus-run-session -- sh -c 'echo "$DBUS_SESSION_BUS_ADDRESS"; read -r _' 2>"$work/dbus.log"; }
 read -r bus <&"${session[0]}"
-rm -rf "$XDG_CONFIG_HOME"
 DBUS_SESSION_BUS_ADDRESS=$bus QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 PATH=$work/a11y-bin:$PATH start_tinvue &&
   while IFS= read -r line; do
     case $line in PASS:*) pass "${line#PASS: }" ;; FAIL:*) fail "${line#FAIL: }" ;; *) echo "$line" ;; esac

@@ -4,7 +4,6 @@
 clipboard() { timeout 3 xclip -o -selection clipboard 2>/dev/null; }
 take_clipboard() { printf '%s' "$1" | xclip -selection clipboard -in 2>/dev/null; sleep 0.3; }
 
-rm -rf "$XDG_CONFIG_HOME"
 start_tinvue || return
 xdotool key Home Tab Up Up Up Up Up key --delay 300 alt+e c sleep 0.3
 equals "Alt+E then C copies the code" "#FF0500" "$(clipboard)"

@@ -1,7 +1,6 @@
 # The main window as the window manager frames it, its bars under the keyboard,
 # and its close box. (copy.sh ends it by the exit item; tst_rendering, tst_form1,
 # tst_colorstock and accessibility.sh see its first look.)
-rm -rf "$XDG_CONFIG_HOME"
 start_tinvue || return
 
 read -r X Y WIDTH HEIGHT <<<"$(xwininfo -id "$wid" | awk '/Absolute upper-left X/ {x=$4}

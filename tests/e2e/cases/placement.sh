@@ -3,7 +3,6 @@
 state() { xprop -id "$wid" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE && printf 'above ' || printf 'normal '
   xdotool getwindowgeometry "$wid" | tr '\n' ' '; }
 
-rm -rf "$XDG_CONFIG_HOME"
 start_tinvue || return
 where=$(state | cut -d' ' -f2-)
 for step in -:normal F4:above F4:above F5:normal F4:above alt+h,a:normal; do

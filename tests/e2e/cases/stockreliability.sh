@@ -27,7 +27,6 @@ press_told() {
 }
 
 # --- Two running copies storing different slots in turn: none loses the other's keys.
-rm -rf "$XDG_CONFIG_HOME"
 start_tinvue && wid_a=$wid pid_a=$app_pid && start_tinvue || return
 xdotool windowmove "$wid_a" 0 0 windowmove "$wid" 640 0
 wid_b=$wid
