@@ -3,8 +3,9 @@
 #include <QIcon>
 
 // Icons are carried as raw pixels rendered at build time, one image per size,
-// named ":/icons/NAME-WIDTHxHEIGHT.rgba" (four bytes a pixel: red, green, blue
-// and premultiplied alpha). Building them needs no decoder and no image plugin.
+// named ":/icons/NAME-WIDTHxHEIGHT.argb" (a premultiplied 0xAARRGGBB word a
+// pixel, in the machine's byte order: the pixmaps' own layout). Building them
+// needs no decoder, no image plugin and no conversion.
 // QIcon picks the one that fits the screen.
 class IconSet
 {
