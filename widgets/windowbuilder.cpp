@@ -121,8 +121,8 @@ ColorPanel *createPanel(const ControlDesign &row, QWidget *parent)
     panel->setAlignment(row.centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
     if (row.backColor != defaultColor)
         panel->setBackColor(quint32(row.backColor));
-    else
-        panel->setAutoFillBackground(row.kind == ControlKind::Shape);
+    else if (row.kind == ControlKind::Shape)
+        panel->setAutoFillBackground(true);
     return panel;
 }
 } // namespace
