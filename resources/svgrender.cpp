@@ -1,9 +1,9 @@
 // Build tool: renders an SVG drawing at a given size, either as a PNG for the
 // icon theme or as raw pixels for the program. Raw pixels are 32-bit words
-// 0xAARRGGBB, alpha premultiplied, in the byte order of the machine that builds
-// (and runs) the program, row after row: the layout Qt paints pixmaps in, so
-// the program builds its pictures on them without a decoder, an image plugin or
-// a conversion.
+// 0xAARRGGBB, alpha not premultiplied, in the byte order of the machine that
+// builds (and runs) the program, row after row: the layout the window system
+// takes a window's icon in, so the program builds its pictures on them without a
+// decoder, an image plugin or a conversion.
 //   svgrender IN.svg OUT.png|OUT.argb WIDTH HEIGHT
 #include <QFile>
 #include <QImage>
@@ -34,6 +34,9 @@ int main(int argc, char *argv[])
     const QString out = QString::fromLocal8Bit(argv[2]);
     if (out.endsWith(QLatin1String(".png")))
         return image.save(out, "PNG") ? 0 : 1;
+    // Drawn premultiplied, as the program's own tests draw it; the way back and
+    // forth between the two layouts is exact.
+    image = std::move(image).convertToFormat(QImage::Format_ARGB32);
     QFile file(out);
     if (!file.open(QIODevice::WriteOnly))
         return 1;

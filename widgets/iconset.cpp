@@ -44,11 +44,11 @@ QIcon IconSet::load(const char *name)
         // An image's rows must start on four-byte boundaries; a copy on the heap does.
         if (quintptr(pixels.constData()) % 4 != 0)
             pixels.detach();
-        // The image only borrows the bytes. In the pixmaps' own format it would be
-        // taken over as it is, so the pixmap gets a copy that it owns.
+        // The image only borrows the bytes, and the pixmap takes it over as it is,
+        // so the pixmap gets a copy that it owns.
         const QImage image(reinterpret_cast<const uchar *>(pixels.constData()), size.width(),
-                           size.height(), size.width() * 4, QImage::Format_ARGB32_Premultiplied);
-        icon.addPixmap(QPixmap::fromImage(image.copy()));
+                           size.height(), size.width() * 4, QImage::Format_ARGB32);
+        icon.addPixmap(QPixmap::fromImage(image.copy(), Qt::NoFormatConversion));
     }
     return icon;
 }
