@@ -30,8 +30,9 @@ QIcon IconSet::load(const char *name)
     QIcon icon;
     // Matched by hand rather than by a name filter, which would compile a regular
     // expression at every start.
+    // The folder is read once for all the icons.
     const QString folder = QStringLiteral(":/icons/");
-    const QStringList files = ResourceFolder(folder).children();
+    static const QStringList files = ResourceFolder(folder).children();
     for (const QString &file : files) {
         if (!file.startsWith(prefix) || !file.endsWith(suffix))
             continue;
