@@ -51,9 +51,9 @@ bool alike(const QStyleOptionSlider &a, const QStyleOptionSlider &b)
 }
 } // namespace
 
-// The three bars start alike, and Fusion takes a fifth of the window's first
-// paint to draw one. So each look it draws is kept, and a bar that looks like the
-// last one drawn shows a copy of it, pixel for pixel. The look is drawn in bands
+// The three bars start alike, and Fusion's drawing of them is a seventh of the
+// window's first paint. So each look it draws is kept, and a bar that looks like
+// the last one drawn shows a copy of it, pixel for pixel. The look is drawn in bands
 // of 64 device rows: Qt hands every fill of 96 rows or more to worker threads,
 // which it would start for the purpose. A bar under the pointer or with a button
 // held may show a part lit or pressed, known only to QScrollBar, which draws it.
