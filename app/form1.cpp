@@ -55,9 +55,11 @@ Form1::Form1(QWidget *parent)
          control<QLineEdit>("Text1")},
         this);
     ColorStock::Controls stock{{}, bars, control<ColorPanel>("Shape1")};
-    for (int slot = 1; slot <= ColorStock::slotCount; ++slot)
-        stock.swatches[slot - 1] =
-            findChild<ColorPanel *>(QStringLiteral("Label%1").arg(slot + 3)); // slot NN: LabelNN+3
+    // The swatches are the stock frame's labels; slot NN is LabelNN+3. One pass over
+    // the frame rather than a search of the whole window for each name.
+    for (auto *swatch :
+         control<QWidget>("Frame4")->findChildren<ColorPanel *>(Qt::FindDirectChildrenOnly))
+        stock.swatches[QStringView(swatch->objectName()).mid(5).toInt() - 4] = swatch;
     m_stock = new ColorStock(stock, std::make_unique<SettingsStockStore>(), this);
     connect(m_stock, &ColorStock::storeFailed, this, [this](const QString &text) {
         QMessageBox::warning(this, QStringLiteral("Tinvue"), text);

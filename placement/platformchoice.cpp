@@ -16,7 +16,12 @@ QByteArray PlatformChoice::platformFor(const QProcessEnvironment &environment)
 
 void PlatformChoice::apply()
 {
-    const QByteArray platform = platformFor(QProcessEnvironment::systemEnvironment());
+    // Only the variables that decide: a copy of the whole environment would build
+    // a string for every variable at every start.
+    QProcessEnvironment environment;
+    for (const char *name : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE", "DISPLAY"})
+        environment.insert(QString::fromLatin1(name), qEnvironmentVariable(name));
+    const QByteArray platform = platformFor(environment);
     if (!platform.isEmpty())
         qputenv("QT_QPA_PLATFORM", platform);
 }

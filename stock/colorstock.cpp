@@ -84,7 +84,9 @@ void ColorStock::describeSlot(int slot)
     if (m_unsaved[slot - 1])
         said += QStringLiteral("（未保存）");
     swatch(slot)->setAccessibleDescription(said);
-    swatch(slot)->setToolTip(m_unsaved[slot - 1] ? said : QString());
+    // Unchanged, as for every slot at the start, it is not sent to the swatch again.
+    if (const QString tip = m_unsaved[slot - 1] ? said : QString(); tip != swatch(slot)->toolTip())
+        swatch(slot)->setToolTip(tip);
 }
 
 void ColorStock::StoreStockSlot(int slot, int red, int green, int blue)

@@ -31,7 +31,8 @@ QString SettingsStockStore::text(const QString &key) const
 QStringList SettingsStockStore::texts(const QStringList &keys) const
 {
     QStringList found;
-    if (!isPlainFileOrMissing()) {
+    // Nothing to read, as at the first start, or nothing to be read.
+    if (!QFileInfo(m_fileName).isFile()) {
         found.fill(QString(), keys.size());
         return found;
     }

@@ -1,11 +1,14 @@
 #include "stock/stockstore.h"
 
+#include <QStringBuilder>
+
 QString StockStore::key(int slot, ColorValue::Component component)
 {
     static const char letters[] = {'R', 'G', 'B'};
-    return QStringLiteral("ColorStock_%1%2")
-        .arg(slot, 2, 10, QLatin1Char('0'))
-        .arg(QLatin1Char(letters[component]));
+    // Put together in one go: the 48 keys are made at every start, and a formatted
+    // string would parse its pattern for each.
+    return QLatin1String("ColorStock_") % QLatin1Char(char('0' + slot / 10)) %
+           QLatin1Char(char('0' + slot % 10)) % QLatin1Char(letters[component]);
 }
 
 QStringList StockStore::texts(const QStringList &keys) const

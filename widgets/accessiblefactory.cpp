@@ -11,12 +11,10 @@ QAccessibleInterface *create(const QString &className, QObject *object)
 {
     if (className == QLatin1String("ComponentScrollBar"))
         return new ComponentAccessible(static_cast<ComponentScrollBar *>(object));
-    if (className == QLatin1String("ColorPanel")) {
-        auto *panel = static_cast<ColorPanel *>(object);
-        // A plain label is served by Qt's own.
-        return panel->accessibleRole() == QAccessible::StaticText ? nullptr
-                                                                  : new PanelAccessible(panel);
-    }
+    // A plain label too, which Qt would serve as well, but only after looking for
+    // a plugin for the class.
+    if (className == QLatin1String("ColorPanel"))
+        return new PanelAccessible(static_cast<ColorPanel *>(object));
     if (className == QLatin1String("FrameBox")) {
         auto *frame = static_cast<FrameBox *>(object);
         return new QAccessibleWidget(frame, QAccessible::Grouping, frame->text());

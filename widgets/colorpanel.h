@@ -31,9 +31,14 @@ signals:
     void Click();
 
 protected:
+    void changeEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
+    void keepTextBlack();
+
     QAccessible::Role m_role = QAccessible::StaticText;
+    QColor m_back; // invalid: the palette's window color, painted only for a shape
 };

@@ -3,7 +3,7 @@
 #include <QResource>
 
 namespace {
-// The width and height in a name "NAME-WIDTHxHEIGHT.rgba", or an empty size.
+// The width and height in a name "NAME-WIDTHxHEIGHT.argb", or an empty size.
 QSize sizeInName(QStringView stem)
 {
     const qsizetype x = stem.indexOf(QLatin1Char('x'));
@@ -26,12 +26,13 @@ struct ResourceFolder : QResource
 QIcon IconSet::load(const char *name)
 {
     const QString prefix = QString::fromUtf8(name) + QLatin1Char('-');
-    const QLatin1String suffix(".rgba");
+    const QLatin1String suffix(".argb");
     QIcon icon;
     // Matched by hand rather than by a name filter, which would compile a regular
     // expression at every start.
+    // The folder is read once for all the icons.
     const QString folder = QStringLiteral(":/icons/");
-    const QStringList files = ResourceFolder(folder).children();
+    static const QStringList files = ResourceFolder(folder).children();
     for (const QString &file : files) {
         if (!file.startsWith(prefix) || !file.endsWith(suffix))
             continue;
@@ -44,10 +45,11 @@ QIcon IconSet::load(const char *name)
         // An image's rows must start on four-byte boundaries; a copy on the heap does.
         if (quintptr(pixels.constData()) % 4 != 0)
             pixels.detach();
-        // The image only borrows the bytes; the pixmap made from it owns a copy.
+        // The image only borrows the bytes, and the pixmap takes it over as it is,
+        // so the pixmap gets a copy that it owns.
         const QImage image(reinterpret_cast<const uchar *>(pixels.constData()), size.width(),
-                           size.height(), size.width() * 4, QImage::Format_RGBA8888_Premultiplied);
-        icon.addPixmap(QPixmap::fromImage(image));
+                           size.height(), size.width() * 4, QImage::Format_ARGB32);
+        icon.addPixmap(QPixmap::fromImage(image.copy(), Qt::NoFormatConversion));
     }
     return icon;
 }

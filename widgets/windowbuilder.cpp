@@ -13,7 +13,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QSet>
 #include <QToolButton>
 
 #include <algorithm>
@@ -39,18 +38,14 @@ QRect pixelRect(const ControlDesign &row)
                  Twips::toPixels(g[3]));
 }
 
-// Whether a font family is installed under this name. Qt lists a family under one
-// of its names; the layout table gives the designed faces under both their
-// Japanese and their Latin name, so that either is found.
+// Whether a font family is installed under this name. The layout table gives the
+// designed faces under both their Japanese and their Latin name, so that either is
+// found. A family that supports no writing system is not installed; this asks the
+// font database for the one name, where a list of all families would build a
+// string for every installed face at every start.
 bool installed(const QString &family)
 {
-    static const QSet<QString> families = [] {
-        QSet<QString> names;
-        for (const QString &name : QFontDatabase::families()) // "Family [Foundry]" when several
-            names.insert(name.section(QLatin1String(" ["), 0, 0).toCaseFolded());
-        return names;
-    }();
-    return families.contains(family.toCaseFolded());
+    return !QFontDatabase::writingSystems(family).isEmpty();
 }
 
 // Relative luminance and contrast ratio as WCAG defines them.
@@ -126,8 +121,8 @@ ColorPanel *createPanel(const ControlDesign &row, QWidget *parent)
     panel->setAlignment(row.centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
     if (row.backColor != defaultColor)
         panel->setBackColor(quint32(row.backColor));
-    else
-        panel->setAutoFillBackground(row.kind == ControlKind::Shape);
+    else if (row.kind == ControlKind::Shape)
+        panel->setAutoFillBackground(true);
     return panel;
 }
 } // namespace
