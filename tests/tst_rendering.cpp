@@ -147,6 +147,8 @@ private slots:
         QVERIFY(pixels(red, thumb) != pixels(green, thumb));
         QPainter(&m_image).drawImage(device(red, thumb).topLeft(), pixels(green, thumb));
         QCOMPARE(pixels(red, red->rect()), pixels(green, red->rect()));
+        // The blue bar, left at 0, shows its own look, not a copy of theirs.
+        QVERIFY(pixels(w.control<QWidget>("VScroll3"), red->rect()) != pixels(green, red->rect()));
     }
 
     void aboutShouldRenderSharpAndWholeAtThisScale()
@@ -176,6 +178,12 @@ private slots:
         QApplication::setPalette(QPalette(QColor(239, 239, 239)));
         QCOMPARE(frmAbout().findChild<QLabel *>("Label1")->palette().windowText().color(),
                  QColor(Qt::blue));
+        // A window built on it keeps the text on its colors black when the desktop turns dark.
+        Form1 w;
+        QApplication::setPalette(QPalette(QColor(48, 48, 48)));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(w.control<QLabel>("Label1")->palette().windowText().color(), QColor(Qt::black));
     }
 };
 
