@@ -92,13 +92,9 @@ private slots:
         const char *all = "gnome-control-center mate-system-monitor cinnamon-settings "
                           "xfce4-about kinfocenter hardinfo hardinfo2";
         // clang-format off
-        QTest::newRow("Unity")          << "Unity"        << all << "gnome-control-center info-overview";
         QTest::newRow("a list")         << "ubuntu:GNOME" << all << "gnome-control-center info-overview";
-        QTest::newRow("KDE")            << "KDE"          << all << "kinfocenter";
         QTest::newRow("any case")       << "xfce"         << all << "xfce4-about";
         QTest::newRow("Cinnamon")       << "X-Cinnamon"   << all << "cinnamon-settings info";
-        QTest::newRow("MATE")           << "MATE"         << all << "mate-system-monitor --show-system-tab";
-        QTest::newRow("LXQt")           << "LXQt"         << all << "hardinfo2";
         QTest::newRow("older hardinfo") << "LXQt"         << "kinfocenter hardinfo" << "hardinfo";
         QTest::newRow("no desktop")     << ""             << all << "hardinfo2";
         QTest::newRow("others in order") << "KDE" << "gnome-control-center mate-system-monitor xfce4-about" << "xfce4-about";

@@ -1,7 +1,8 @@
 # The stock against the real settings file: one table of files that are fine,
-# damaged or cannot be written, and two copies storing in turn. A right press
-# paints the swatch whatever happens; a store that does not reach the disk is
-# told in one message box a run; once the cause is gone the next store is kept.
+# damaged or cannot be written. A right press paints the swatch whatever
+# happens; a store that does not reach the disk is told in one message box a
+# run; once the cause is gone the next store is kept. (Several running copies
+# share the file through QSettings, which merges their keys under a lock.)
 # (What a file loads is QSettings' reading and tst_colorstock's; here the
 # program only has to start.)
 conf_dir=$XDG_CONFIG_HOME/Tinvue
@@ -25,23 +26,6 @@ press_told() {
   grep -c . <<<"$boxes"
   for b in $boxes; do xdotool windowactivate --sync "$b" key Return && sleep 0.2; done
 }
-
-# --- Two running copies storing different slots in turn: none loses the other's keys.
-start_tinvue && wid_a=$wid pid_a=$app_pid && start_tinvue || return
-xdotool windowmove "$wid_a" 0 0 windowmove "$wid" 640 0
-wid_b=$wid
-for r in 1 2 3; do
-  for wid in $wid_a $wid_b; do
-    xdotool windowactivate --sync "$wid" key Up
-    slot=$((wid == wid_a ? 0 : 1))$r
-    press_slot "$slot" 3
-    wait_pixel $(slot_xy "$slot") "$(printf '%02X0000' "$r")"
-  done
-done
-{ kill -9 "$pid_a" && wait "$pid_a"; } 2>/dev/null
-equals "two copies: no key lost" "1 0 0 2 0 0 3 0 0 1 0 0 2 0 0 3 0 0" \
-  "$(for s in 01 02 03 11 12 13; do stored $s; done | paste -sd' ')"
-stop_tinvue
 
 lines() { printf '[Settings]\n'; printf 'ColorStock_%sR=%s\nColorStock_%sG=0\nColorStock_%sB=0\n' "$1" "$2" "$1" "$1"; }
 conf_of() { cat >"$conf" && cp "$conf" "$work/original"; }
