@@ -23,7 +23,7 @@ ColorEditor::ColorEditor(const Controls &controls, QObject *parent)
 
 void ColorEditor::Load()
 {
-    for (Component c : {ColorValue::Red, ColorValue::Green, ColorValue::Blue})
+    for (Component c : ColorValue::components)
         showValue(c);
     showColor();
 }
@@ -57,13 +57,13 @@ void ColorEditor::UpdateSample()
 
 void ColorEditor::UpdateHexValues()
 {
-    for (Component c : {ColorValue::Red, ColorValue::Green, ColorValue::Blue})
+    for (Component c : ColorValue::components)
         m_hex[c] = HexCode::hexText(m_controls.scrollBars[c]->Value());
 }
 
 void ColorEditor::FormatHexValues()
 {
-    for (Component c : {ColorValue::Red, ColorValue::Green, ColorValue::Blue})
+    for (Component c : ColorValue::components)
         m_hex[c] = HexCode::formatPart(m_controls.scrollBars[c]->Value(), m_hex[c]);
     m_controls.code->setText(QLatin1Char('#') + m_hex[ColorValue::Red] + m_hex[ColorValue::Green] +
                              m_hex[ColorValue::Blue]);

@@ -9,11 +9,6 @@
 
 #include <algorithm>
 
-namespace {
-constexpr ColorValue::Component components[] = {ColorValue::Red, ColorValue::Green,
-                                                ColorValue::Blue};
-}
-
 ColorStock::ColorStock(const Controls &controls, std::unique_ptr<StockStore> store, QObject *parent)
     : QObject(parent), m_controls(controls), m_store(std::move(store))
 {
@@ -31,7 +26,7 @@ void ColorStock::LoadStockSwatches()
     // The 48 keys in one read of the file, slot 01 red first.
     QStringList keys;
     for (int slot = 1; slot <= slotCount; ++slot)
-        for (auto c : components)
+        for (auto c : ColorValue::components)
             keys << StockStore::key(slot, c);
     const QStringList texts = m_store->texts(keys);
     for (int slot = 1; slot <= slotCount; ++slot) {
@@ -43,7 +38,7 @@ void ColorStock::LoadStockSwatches()
 std::optional<quint32> ColorStock::storedColor(const QStringList &texts)
 {
     std::array<int, 3> values;
-    for (auto c : components) {
+    for (auto c : ColorValue::components) {
         const std::optional<int> value = StockText::toInteger(texts[c]);
         if (!value || *value < 0)
             return std::nullopt;
@@ -65,7 +60,7 @@ void ColorStock::Label_MouseDown(int slot, Qt::MouseButton button)
     m_controls.sample->setBackColor(swatch(slot)->BackColor());
     // Each bar that takes a new value runs its update chain inside assign(); a
     // component that does not read as 0..255 leaves its bar as it is.
-    for (auto c : components) {
+    for (auto c : ColorValue::components) {
         if (const std::optional<int> value = StockText::toInteger(ReadStockComponent(slot, c)))
             bars[c]->assign(*value);
     }
@@ -94,7 +89,7 @@ void ColorStock::StoreStockSlot(int slot, int red, int green, int blue)
     // Three separate writes: one that fails does not stop the others.
     const int values[] = {red, green, blue};
     QString failure;
-    for (auto c : components) {
+    for (auto c : ColorValue::components) {
         const QString why = m_store->save(StockStore::key(slot, c), QString::number(values[c]));
         if (failure.isEmpty())
             failure = why;

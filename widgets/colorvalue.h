@@ -15,6 +15,7 @@ enum Component
     Green,
     Blue
 };
+constexpr Component components[] = {Red, Green, Blue};
 
 constexpr quint32 compose(int red, int green, int blue)
 {
