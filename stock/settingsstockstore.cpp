@@ -22,10 +22,7 @@ SettingsStockStore::SettingsStockStore()
 
 QString SettingsStockStore::text(const QString &key) const
 {
-    if (!isPlainFileOrMissing())
-        return QString();
-    const QSettings settings(m_fileName, QSettings::IniFormat);
-    return settings.value(group + key).toString();
+    return texts({key}).constFirst();
 }
 
 QStringList SettingsStockStore::texts(const QStringList &keys) const
