@@ -1,6 +1,7 @@
 #include "about/frmabout.h"
 #include "app/form1.h"
 #include "widgets/componentscrollbar.h"
+#include "widgets/contrast.h"
 #include "widgets/framebox.h"
 #include "widgets/iconset.h"
 
@@ -10,8 +11,6 @@
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QTest>
-
-#include <cmath>
 
 // Run once for each screen scale (QT_SCALE_FACTOR 1, 1.25, 1.5 and 2), on a dark
 // desktop palette: the windows keep their proportions, every colored area, line
@@ -89,20 +88,10 @@ class RenderingTest : public QObject
     // and the pixel that stands out most from it, its text.
     static double contrast(const QImage &area)
     {
-        const auto luminance = [](QRgb c) {
-            const auto linear = [](int v) {
-                return v <= 10 ? v / 3294.6 : std::pow((v / 255.0 + 0.055) / 1.055, 2.4);
-            };
-            return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) +
-                   0.0722 * linear(qBlue(c));
-        };
         double best = 1;
         for (int y = 0; y < area.height(); ++y)
-            for (int x = 0; x < area.width(); ++x) {
-                const auto [dark, light] =
-                    std::minmax({luminance(area.pixel(0, 0)), luminance(area.pixel(x, y))});
-                best = std::max(best, (light + 0.05) / (dark + 0.05));
-            }
+            for (int x = 0; x < area.width(); ++x)
+                best = std::max(best, Contrast::ratio(area.pixel(0, 0), area.pixel(x, y)));
         return best;
     }
 

@@ -3,6 +3,7 @@
 #include "widgets/colorpanel.h"
 #include "widgets/colorvalue.h"
 #include "widgets/componentscrollbar.h"
+#include "widgets/contrast.h"
 #include "widgets/framebox.h"
 #include "widgets/iconset.h"
 #include "widgets/twips.h"
@@ -16,7 +17,6 @@
 #include <QToolButton>
 
 #include <algorithm>
-#include <cmath>
 #include <map>
 
 namespace {
@@ -48,32 +48,18 @@ bool installed(const QString &family)
     return !QFontDatabase::writingSystems(family).isEmpty();
 }
 
-// Relative luminance and contrast ratio as WCAG defines them.
-double luminance(const QColor &c)
-{
-    const auto linear = [](double v) {
-        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
-}
-
-double contrast(const QColor &a, const QColor &b)
-{
-    const auto [dark, light] = std::minmax({luminance(a), luminance(b)});
-    return (light + 0.05) / (dark + 0.05);
-}
-
 // A designed text color on the window's background, kept wherever it reads at
 // 4.5:1 or better (WCAG's level for text). On a desktop palette too dark or too
 // light for it, it is mixed with white or black just enough to read: the blue
 // link stays blue, lighter, on a dark window.
 QColor readable(const QColor &designed, const QColor &background)
 {
-    const QColor toward = contrast(Qt::white, background) > contrast(Qt::black, background)
-                              ? QColor(Qt::white)
-                              : QColor(Qt::black);
+    const QColor toward =
+        Contrast::ratio(Qt::white, background) > Contrast::ratio(Qt::black, background)
+            ? QColor(Qt::white)
+            : QColor(Qt::black);
     QColor color = designed;
-    for (int step = 1; step <= 20 && contrast(color, background) < 4.5; ++step) {
+    for (int step = 1; step <= 20 && Contrast::ratio(color, background) < 4.5; ++step) {
         const double t = step / 20.0;
         color = QColor::fromRgbF(designed.redF() + t * (toward.redF() - designed.redF()),
                                  designed.greenF() + t * (toward.greenF() - designed.greenF()),

@@ -10,27 +10,17 @@ set -uo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d /tmp/tinvue-e2e.XXXXXX)
-passed=0
-failed=0
-app_pid=
+passed=0 failed=0 app_pid=
 
-cleanup() {
-  kill -9 $app_pid 2>/dev/null
-  kill ${wm_pid:-} ${xvfb_pid:-} 2>/dev/null
-  rm -rf "$work"
-}
+cleanup() { kill -9 $app_pid ${wm_pid:-} ${xvfb_pid:-} 2>/dev/null; rm -rf "$work"; }
 trap cleanup EXIT
 
 pass() { passed=$((passed + 1)); echo "PASS: $*"; }
 fail() { failed=$((failed + 1)); echo "FAIL: $*"; }
-check() { # check DESCRIPTION COMMAND...
-  local what=$1
-  shift
-  if "$@"; then pass "$what"; else fail "$what"; fi
-}
-equals() { # equals DESCRIPTION EXPECTED ACTUAL
-  if [ "$2" = "$3" ]; then pass "$1"; else fail "$1: expected '$2', got '$3'"; fi
-}
+# check DESCRIPTION COMMAND...
+check() { local what=$1; shift; if "$@"; then pass "$what"; else fail "$what"; fi; }
+# equals DESCRIPTION EXPECTED ACTUAL
+equals() { if [ "$2" = "$3" ]; then pass "$1"; else fail "$1: expected '$2', got '$3'"; fi; }
 
 package_files=$(dpkg -L tinvue 2>/dev/null) || { echo "FAIL: the tinvue package is not installed"; exit 1; }
 desktop=$(grep '^/usr/share/applications/.*\.desktop$' <<<"$package_files")
@@ -79,16 +69,11 @@ wait_exit() {
   until_ok eval '! kill -0 "$app_pid" 2>/dev/null' && { wait "$app_pid"; exit_status=$?; app_pid=; }
 }
 
-stop_tinvue() {
-  [ -n "$app_pid" ] && { kill -9 "$app_pid" 2>/dev/null; wait "$app_pid" 2>/dev/null; }
-  app_pid=
-}
+stop_tinvue() { [ -z "$app_pid" ] || { kill -9 "$app_pid"; wait "$app_pid"; } 2>/dev/null; app_pid=; }
 
 # The window's client area: Qt draws the menu bar inside the X window, and the
 # designed client area is the 341 x 285 pixels below it.
-client_top() {
-  echo $(($(xwininfo -id "$wid" | awk '/Height:/ {print $2}') - 285))
-}
+client_top() { echo $(($(xwininfo -id "$wid" | awk '/Height:/ {print $2}') - 285)); }
 
 # pixel X Y: the color at client-area coordinates, as RRGGBB.
 pixel() {
@@ -97,16 +82,10 @@ pixel() {
 }
 
 # slot_xy NN: the client-area centre of stock slot NN's swatch (two rows of eight).
-slot_xy() {
-  local n=$((10#$1 - 1))
-  echo "$((30 + 40 * (n % 8))) $((238 + 24 * (n / 8)))"
-}
+slot_xy() { local n=$((10#$1 - 1)); echo "$((30 + 40 * (n % 8))) $((238 + 24 * (n / 8)))"; }
 
 # press_slot NN BUTTON: presses a mouse button (1 left, 2 middle, 3 right) on slot NN.
-press_slot() {
-  read -r x y <<<"$(slot_xy "$1")"
-  xdotool mousemove --window "$wid" "$x" $((y + $(client_top))) click "$2"
-}
+press_slot() { read -r x y <<<"$(slot_xy "$1")"; xdotool mousemove --window "$wid" "$x" $((y + $(client_top))) click "$2"; }
 
 cases=("$@")
 named=$# # cases may set their own positional parameters
