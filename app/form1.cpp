@@ -64,6 +64,9 @@ Form1::Form1(QWidget *parent)
     connect(m_stock, &ColorStock::storeFailed, this, [this](const QString &text) {
         QMessageBox::warning(this, QStringLiteral("Tinvue"), text);
     });
+    connect(m_stock, &ColorStock::originalKept, this, [this](const QString &text) {
+        QMessageBox::information(this, QStringLiteral("Tinvue"), text);
+    });
     new ClipboardKeeper(this);
 
     connect(control<QToolButton>("Command1"), &QToolButton::clicked, this, &Form1::Command1_Click);

@@ -8,6 +8,7 @@
 #include "widgets/hexcode.h"
 
 #include <algorithm>
+#include <utility>
 
 ColorStock::ColorStock(const Controls &controls, std::unique_ptr<StockStore> store, QObject *parent)
     : QObject(parent), m_controls(controls), m_store(std::move(store))
@@ -88,19 +89,24 @@ void ColorStock::StoreStockSlot(int slot, int red, int green, int blue)
 {
     // Three separate writes: one that fails does not stop the others.
     const int values[] = {red, green, blue};
+    bool onDisk = true;
     QString failure;
+    QString kept;
     for (auto c : ColorValue::components) {
-        const QString why = m_store->save(StockStore::key(slot, c), QString::number(values[c]));
-        if (failure.isEmpty())
-            failure = why;
+        const StockStore::Saved saved =
+            m_store->save(StockStore::key(slot, c), QString::number(values[c]));
+        onDisk = onDisk && saved.onDisk;
+        if (QString &first = saved.onDisk ? kept : failure; first.isEmpty())
+            first = saved.message;
     }
-    m_unsaved[slot - 1] = !failure.isEmpty();
+    m_unsaved[slot - 1] = !onDisk;
     describeSlot(slot);
-    // Told once: a later failure has the same cause, and each such swatch is marked.
-    if (!failure.isEmpty() && !m_toldFailure) {
-        m_toldFailure = true;
+    // Each told once a run: a later failure has the same cause, and each such
+    // swatch is marked; a later copy of the file sits beside the first.
+    if (!failure.isEmpty() && !std::exchange(m_toldFailure, true))
         emit storeFailed(failure);
-    }
+    if (!kept.isEmpty() && !std::exchange(m_toldKept, true))
+        emit originalKept(kept);
 }
 
 QString ColorStock::ReadStockComponent(int slot, ColorValue::Component component) const

@@ -52,6 +52,9 @@ signals:
     // The first store of this run that did not reach the disk, after all its
     // writes were tried; `text` says where, why and what to do.
     void storeFailed(const QString &text);
+    // The first store of this run that had to set the settings file's original
+    // aside to go through; `text` says where the original is.
+    void originalKept(const QString &text);
 
 private:
     // A slot's color from its three stored texts, red first, or nothing when one fails.
@@ -66,4 +69,5 @@ private:
     std::unique_ptr<StockStore> m_store;
     std::array<bool, slotCount> m_unsaved{};
     bool m_toldFailure = false;
+    bool m_toldKept = false;
 };

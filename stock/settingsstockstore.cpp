@@ -1,11 +1,12 @@
 #include "stock/settingsstockstore.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStorageInfo>
-#include <QTemporaryFile>
+#include <QTemporaryDir>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -39,20 +40,38 @@ QStringList SettingsStockStore::texts(const QStringList &keys) const
     return found;
 }
 
-QString SettingsStockStore::save(const QString &key, const QString &text)
+StockStore::Saved SettingsStockStore::save(const QString &key, const QString &text)
 {
-    Keys onDisk;
-    if (const QString why = whyNotRewritable(onDisk); !why.isEmpty())
+    if (const QString why = whyNotWritable(); !why.isEmpty())
         return failure(why);
-    bool synced;
-    {
+    const std::optional<QByteArray> original = readBytes();
+    if (!original)
+        return failure(QStringLiteral(
+            "設定ファイルを最後まで読めなかったので、中身を失わないよう書き換えずにそのままに"
+            "しました。ファイルを別の場所へ写せるか（ディスクが傷んでいないか）確かめてください"
+            "。"));
+    const std::optional<Reading> planned = reading(*original, key, text);
+    QString kept;
+    if (planned && !keepsLines(*original, planned->rewritten, key)) {
+        kept = keepOriginal(*original);
+        if (kept.isEmpty())
+            return failure(
+                QStringLiteral(
+                    "設定ファイルには Tinvue "
+                    "が書き戻せない行（コメントや読めない行）があり、その写しを"
+                    "フォルダー %1 "
+                    "に作れませんでした。ディスクの空きと書き込みの権限を確かめてください。")
+                    .arg(QDir::toNativeSeparators(QFileInfo(m_fileName).absolutePath())));
+    }
+    bool synced = false;
+    if (planned) {
         QSettings settings(m_fileName, QSettings::IniFormat);
         // A value that QSettings failed to write stays pending in its cache of
         // the file and would go out with the next save of any key, behind the
         // user's back. It takes back what the file holds now.
         for (const QString &unwritten : std::as_const(m_unwritten)) {
-            if (onDisk.contains(unwritten))
-                settings.setValue(group + unwritten, onDisk.value(unwritten));
+            if (planned->keys.contains(unwritten))
+                settings.setValue(group + unwritten, planned->keys.value(unwritten));
             else
                 settings.remove(group + unwritten);
         }
@@ -62,11 +81,18 @@ QString SettingsStockStore::save(const QString &key, const QString &text)
     }
     // QSettings keeps the first error it met, such as the format error it takes a
     // byte order mark for, so its status alone can hide a failed write.
-    const std::optional<Keys> now = readWhole();
-    if (synced && now && now->value(key) == text) {
+    const std::optional<QByteArray> now = synced ? readBytes() : std::nullopt;
+    if (const std::optional<Reading> back = now ? reading(*now) : std::nullopt;
+        back && back->keys.value(key) == text) {
         m_unwritten.clear();
         syncFolder();
-        return QString();
+        if (kept.isEmpty())
+            return {};
+        return {true,
+                QStringLiteral("設定ファイル %1 には、Tinvue が書き戻すと変わってしまう行"
+                               "（コメントや読めない行）があったので、元のファイルを %2 "
+                               "に残してから、ストックの色を保存しました。")
+                    .arg(QDir::toNativeSeparators(m_fileName), QDir::toNativeSeparators(kept))};
     }
     m_unwritten.insert(key);
     const QFileInfo target(QFileInfo(m_fileName).canonicalFilePath());
@@ -75,6 +101,36 @@ QString SettingsStockStore::save(const QString &key, const QString &text)
             QStringLiteral("ディスクがいっぱいです。不要なファイルを消して空きを作ってください。"));
     return failure(
         QStringLiteral("書き込みの途中でエラーが起きました。ディスクの状態を確かめてください。"));
+}
+
+bool SettingsStockStore::keepsLines(const QByteArray &original, const QByteArray &rewritten,
+                                    const QString &key)
+{
+    const auto lines = [](QByteArray bytes) {
+        if (bytes.startsWith("\xEF\xBB\xBF"))
+            bytes.remove(0, 3);
+        QByteArrayList list = bytes.split('\n');
+        for (QByteArray &line : list) {
+            if (line.endsWith('\r'))
+                line.chop(1);
+        }
+        return list;
+    };
+    // How often each line stands in the rewritten file; a line twice in the
+    // original must be there twice.
+    QHash<QByteArray, int> left;
+    for (const QByteArray &line : lines(rewritten))
+        ++left[line];
+    const QByteArray own = key.toUtf8() + '=';
+    for (const QByteArray &line : lines(original)) {
+        if (line.trimmed().isEmpty() || line.startsWith(own))
+            continue;
+        // QSettings joins a group given in pieces under one heading.
+        const bool heading = line.startsWith('[') && line.endsWith(']');
+        if (heading ? !left.contains(line) : --left[line] < 0)
+            return false;
+    }
+    return true;
 }
 
 // A folder, a pipe or a device in the file's place is no store; opening a pipe
@@ -86,9 +142,8 @@ bool SettingsStockStore::isPlainFileOrMissing() const
 }
 
 // Checked before QSettings is given the value, so that a file that must be left
-// alone never gets a pending value in QSettings' cache. Fills `onDisk` with the
-// stock keys the file holds.
-QString SettingsStockStore::whyNotRewritable(Keys &onDisk) const
+// alone never gets a pending value in QSettings' cache.
+QString SettingsStockStore::whyNotWritable() const
 {
     const QFileInfo file(m_fileName);
     // Making the missing target could put the file where the user does not look
@@ -121,13 +176,6 @@ QString SettingsStockStore::whyNotRewritable(Keys &onDisk) const
     if (!file.isWritable())
         return QStringLiteral(
             "設定ファイルが読み取り専用です。ファイルへの書き込みを許可してください。");
-    const std::optional<Keys> keys = readWhole();
-    if (!keys)
-        return QStringLiteral(
-            "設定ファイルに Tinvue が読み取れない内容（UTF-8 でない文字や書式の誤り）"
-            "があるため、中身を失わないよう書き換えずにそのままにしました。ファイルを"
-            " UTF-8 の INI 形式に直すか、別の場所へ移してください。");
-    onDisk = *keys;
     return QString();
 }
 
@@ -146,48 +194,83 @@ QString SettingsStockStore::whyFolderMissing(const QString &folder) const
         .arg(QDir::toNativeSeparators(folder), QDir::toNativeSeparators(existing.filePath()));
 }
 
-// The file's stock keys when QSettings reads all of the file without a format
-// error and without changing any byte, so that rewriting it keeps every key in
-// it; nothing when it does not. A missing file holds no keys.
-std::optional<SettingsStockStore::Keys> SettingsStockStore::readWhole() const
+// The file's bytes, none for a missing file, or nothing when it cannot be read whole.
+std::optional<QByteArray> SettingsStockStore::readBytes() const
 {
     QFile existing(m_fileName);
     if (!existing.exists())
-        return Keys();
+        return QByteArray();
     if (!existing.open(QIODevice::ReadOnly))
         return std::nullopt;
-    QByteArray data = existing.readAll();
-    if (existing.error() != QFile::NoError || !data.isValidUtf8() || data.contains('\0'))
+    const QByteArray data = existing.readAll();
+    if (existing.error() != QFile::NoError)
         return std::nullopt;
-    // A UTF-8 byte order mark is no data: QSettings reads past it, yet reports it
-    // as a format error, and leaves it out when it writes the file back.
-    if (data.startsWith("\xEF\xBB\xBF"))
-        data.remove(0, 3);
-    // QSettings keeps what it parsed of a file in a per-process cache and reports
-    // a format error only to the object that first parsed it, so the bytes are
-    // parsed afresh under a name of their own.
-    QTemporaryFile copy;
-    if (!copy.open() || copy.write(data) != data.size() || !copy.flush())
-        return std::nullopt;
-    QSettings probe(copy.fileName(), QSettings::IniFormat);
-    probe.allKeys();
-    if (probe.status() != QSettings::NoError)
-        return std::nullopt;
-    Keys keys;
-    probe.beginGroup(group);
-    for (const QString &key : probe.childKeys())
-        keys.insert(key, probe.value(key).toString());
-    return keys;
+    return data;
 }
 
-QString SettingsStockStore::failure(const QString &why) const
+// QSettings keeps what it parsed of a file in a per-process cache, so the bytes
+// are parsed, and written, under a name of their own.
+std::optional<SettingsStockStore::Reading>
+SettingsStockStore::reading(QByteArray bytes, const QString &key, const QString &text)
 {
-    return QStringLiteral(
-               "ストックの色を設定ファイルに保存できませんでした。\n\n%1\n\n%2\n\n"
-               "色はストックに表示されていますが、このままでは次に起動したときには"
-               "残りません。原因を取り除いてから、もう一度右クリックでストックして"
-               "ください。保存できていないストックは、ツールチップに「未保存」と出ます。")
-        .arg(QDir::toNativeSeparators(m_fileName), why);
+    // A UTF-8 byte order mark is no data: QSettings reads past it, yet reports it
+    // as a format error, and leaves it out when it writes the file back.
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
+    QTemporaryDir folder;
+    QFile copy(folder.filePath(QStringLiteral("copy.conf")));
+    if (!folder.isValid() || !copy.open(QIODevice::WriteOnly) ||
+        copy.write(bytes) != bytes.size() || !copy.flush())
+        return std::nullopt;
+    copy.close();
+    Reading found;
+    {
+        QSettings probe(copy.fileName(), QSettings::IniFormat);
+        probe.beginGroup(group);
+        for (const QString &stored : probe.childKeys())
+            found.keys.insert(stored, probe.value(stored).toString());
+        probe.endGroup();
+        if (key.isEmpty())
+            return found;
+        probe.setValue(group + key, text);
+    }
+    if (!copy.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    found.rewritten = copy.readAll();
+    return found;
+}
+
+// A copy of the file's bytes beside it, under a name that no earlier copy has;
+// its path, or empty text when it could not be made whole.
+QString SettingsStockStore::keepOriginal(const QByteArray &bytes) const
+{
+    const QString stem = m_fileName + QLatin1Char('.') +
+                         QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd_HHmmss"));
+    for (int n = 1; n <= 99; ++n) {
+        QFile copy(stem + (n > 1 ? QStringLiteral("-%1").arg(n) : QString()) +
+                   QStringLiteral(".bak"));
+        if (!copy.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            if (copy.exists())
+                continue;
+            return QString();
+        }
+        copy.setPermissions(QFileInfo(m_fileName).permissions());
+        if (copy.write(bytes) == bytes.size() && copy.flush() && ::fsync(copy.handle()) == 0)
+            return copy.fileName();
+        copy.remove();
+        return QString();
+    }
+    return QString();
+}
+
+StockStore::Saved SettingsStockStore::failure(const QString &why) const
+{
+    return {false, QStringLiteral(
+                       "ストックの色を設定ファイルに保存できませんでした。\n\n%1\n\n%2\n\n"
+                       "色はストックに表示されていますが、このままでは次に起動したときには"
+                       "残りません。原因を取り除いてから、もう一度右クリックでストックして"
+                       "ください。保存できていないストックは、ツールチップに「未保存」と出ます。")
+                       .arg(QDir::toNativeSeparators(m_fileName), why)};
 }
 
 // QSettings puts the new file in place by renaming it; the rename survives a

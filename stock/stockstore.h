@@ -19,10 +19,19 @@ public:
     // store behind a file reads it once for them all.
     virtual QStringList texts(const QStringList &keys) const;
 
-    // Replaces the key's text. Returns empty text once the text is on disk;
-    // otherwise a message for the user that names the store, says why it could
-    // not take the text and what to do about it.
-    virtual QString save(const QString &key, const QString &text) = 0;
+    // What a save came to, and what the user should hear of it.
+    struct Saved
+    {
+        // Whether the text is on disk. When it is not, `message` names the store,
+        // says why it could not take the text and what to do about it.
+        bool onDisk = true;
+        // Empty when there is nothing to tell. For a save that is on disk: where
+        // the store kept what it could not carry over.
+        QString message;
+    };
+
+    // Replaces the key's text.
+    virtual Saved save(const QString &key, const QString &text) = 0;
 
     // "ColorStock_05R" for the red component of slot 5.
     static QString key(int slot, ColorValue::Component component);

@@ -1,8 +1,10 @@
 # The stock against the real settings file: one table of files that are fine,
 # damaged or cannot be written. A right press paints the swatch whatever
 # happens; a store that does not reach the disk is told in one message box a
-# run; once the cause is gone the next store is kept. (Several running copies
-# share the file through QSettings, which merges their keys under a lock.)
+# run; once the cause is gone the next store is kept. A file with lines that
+# QSettings would not write back is first copied beside itself, which is told
+# once. (Several running copies share the file through QSettings, which merges
+# their keys under a lock.)
 # (What a file loads is QSettings' reading and tst_colorstock's; here the
 # program only has to start.)
 conf_dir=$XDG_CONFIG_HOME/Tinvue
@@ -36,7 +38,8 @@ missing() { sed 's/^\xEF\xBB\xBF//; s/\r$//' "$work/original" | grep -cvxF -f "$
 # 16 are stored, with BETWEEN (which SETUP may set) run between the two and AFTER
 # after them.
 # TOLD: message boxes at each store. KEPT: "same" when the folder must stay as
-# it was, else the slots that reach the disk beside all the file's keys. FIX
+# it was, else the slots that reach the disk beside all the file's lines, or,
+# after "copy", beside one copy that holds the original byte for byte. FIX
 # takes the cause away; the next store is then told nothing and is read back at
 # the start after. Without a FIX the row ends after the first run.
 row() {
@@ -51,11 +54,15 @@ row() {
   equals "$1: message boxes" "$2" "$told $(press_told 16 010203)"
   eval "$after"
   stop_tinvue
+  local copies=$(ls "$conf_dir"/Tinvue.conf.*.bak 2>/dev/null) whole=0
+  [[ $3 != copy* ]] || whole=copy
   if [ "$3" = same ]; then
     equals "$1: left as it was" "$before" "$(state)"
   else
-    equals "$1: stored, nothing lost" "$(for s in $3; do echo "$s 1 2 3"; done) 0" \
-      "$(for s in 14 15 16; do [ -z "$(stored $s)" ] || echo "$s $(stored $s)"; done) $(missing)"
+    equals "$1: stored, nothing lost" "$(for s in ${3#copy}; do echo "$s 1 2 3"; done) $whole" \
+      "$(for s in 14 15 16; do [ -z "$(stored $s)" ] || echo "$s $(stored $s)"; done) $(
+         if [ -n "$copies" ]; then [ "$(grep -c . <<<"$copies")" = 1 ] && cmp -s "$copies" "$work/original" && echo copy
+         else missing; fi)"
   fi
   equals "$1: a link stays a link" "$link" "$(readlink "$conf")"
   [ -n "$5" ] || { unmount; return; }
@@ -69,9 +76,10 @@ row() {
   unmount
 }
 
-row "Shift-JIS, not UTF-8" "1 0" same "{ lines 04 4; printf '[Memo]\nname=赤い色\n'; } | iconv -t SHIFT_JIS | conf_of" ''
-row "NUL bytes before a whole slot" "1 0" same "{ head -c 2000 /dev/zero; echo; lines 01 1; } | conf_of" ''
-row "a group without its closing bracket" "1 0" same "{ lines 09 9 | sed 's/]//'; printf '[Other]\nkeep=1\n'; } | conf_of" ''
+row "a Shift-JIS byte" "1 0" "copy 15 16" "{ lines 04 4; printf '[Memo]\nname=赤\n'; } | iconv -t SHIFT_JIS | conf_of" :
+row "a stray line without =" "1 0" "copy 15 16" "{ lines 04 4; echo foo; } | conf_of" :
+row "a comment" "1 0" "copy 15 16" "{ echo '; my colors'; lines 04 4; } | conf_of" :
+row "NUL bytes before a whole slot" "1 0" "copy 15 16" "{ head -c 2000 /dev/zero; echo; lines 01 1; } | conf_of" :
 # 1 MB, a byte order mark, a group in pieces, CRLF.
 row "a large file that QSettings reads whole" "0 0" "15 16" \
   "{ printf '\xEF\xBB\xBF'; awk 'BEGIN { for (i = 0; i < 30000; i++) printf \"Key%05d=some value text\n\", i }'
