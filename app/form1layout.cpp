@@ -7,8 +7,9 @@ using namespace Design;
 // The code box shows Latin text unless the user types Japanese into it. A Latin
 // fixed-pitch face draws the code, and Qt opens the large CJK face only for a
 // character the Latin face lacks; at start-up that saves about 2.5 MB.
-const FontDesign fixedPitch12{"ＭＳ ゴシック,MS Gothic,Noto Sans Mono,Noto Sans Mono CJK JP", 12.0,
-                              false, true};
+const FontDesign fixedPitch12{
+    "ＭＳ ゴシック,MS Gothic,Noto Sans Mono,Noto Sans Mono CJK JP,IPAGothic,VL Gothic,TakaoGothic",
+    12.0, false, true};
 
 constexpr qint64 lightRed = 0x8080FF;   // 255, 128, 128
 constexpr qint64 lightGreen = 0x80FF80; // 128, 255, 128

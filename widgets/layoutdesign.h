@@ -26,7 +26,8 @@ enum class ControlKind
 struct FontDesign
 {
     // Comma-separated families, the designed face first and then the faces that
-    // stand in for it where it is not installed.
+    // stand in for it where it is not installed: Noto, which most desktops that
+    // show Japanese have, then the smaller faces Debian offers instead.
     const char *families;
     double pointSize;
     bool underline;
@@ -87,7 +88,8 @@ struct WindowDesign
 
 // Faces and colors that both windows are designed with.
 namespace Design {
-constexpr const char *proportional = "ＭＳ Ｐゴシック,MS PGothic,Noto Sans CJK JP";
+constexpr const char *proportional =
+    "ＭＳ Ｐゴシック,MS PGothic,Noto Sans CJK JP,IPAPGothic,VL PGothic,TakaoPGothic";
 constexpr FontDesign proportional12{proportional, 12.0, false};
 constexpr qint64 white = 0xFFFFFF;
 constexpr qint64 grey = 0x808080;

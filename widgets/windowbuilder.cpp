@@ -38,16 +38,6 @@ QRect pixelRect(const ControlDesign &row)
                  Twips::toPixels(g[3]));
 }
 
-// Whether a font family is installed under this name. The layout table gives the
-// designed faces under both their Japanese and their Latin name, so that either is
-// found. A family that supports no writing system is not installed; this asks the
-// font database for the one name, where a list of all families would build a
-// string for every installed face at every start.
-bool installed(const QString &family)
-{
-    return !QFontDatabase::writingSystems(family).isEmpty();
-}
-
 // A designed text color on the window's background, kept wherever it reads at
 // 4.5:1 or better (WCAG's level for text). On a desktop palette too dark or too
 // light for it, it is mixed with white or black just enough to read: the blue
@@ -116,12 +106,19 @@ ColorPanel *createPanel(const ControlDesign &row, QWidget *parent)
 QFont WindowBuilder::font(const FontDesign &row)
 {
     // Qt runs a full fontconfig search for a family it cannot find, at every start.
-    // So only installed faces are asked for; the last, the stand-in that shows
-    // Japanese, always is.
-    QStringList families = text(row.families).split(QLatin1Char(','));
-    families.erase(std::remove_if(families.begin(), families.end() - 1,
-                                  [](const QString &family) { return !installed(family); }),
-                   families.end() - 1);
+    // So only installed faces are asked for, up to the first that shows Japanese;
+    // the stand-ins after it are for desktops that lack it. The table gives the
+    // designed faces under both their Japanese and their Latin name, so that
+    // either is found. A name without writing systems is not installed; asking
+    // for the one name spares building a string for every installed face.
+    QStringList families;
+    for (const QString &family : text(row.families).split(QLatin1Char(','))) {
+        const QList<QFontDatabase::WritingSystem> shown = QFontDatabase::writingSystems(family);
+        if (!shown.isEmpty())
+            families << family;
+        if (shown.contains(QFontDatabase::Japanese))
+            break;
+    }
     QFont f;
     f.setFamilies(families);
     f.setPointSizeF(row.pointSize);
