@@ -14,6 +14,9 @@ check "fixed size; minimize, but neither resize nor maximize" sh -c "xprop -id $
 read -r l r t b <<<"$(xprop -id "$wid" _NET_FRAME_EXTENTS | tr -d , | cut -d= -f2)"
 check "the frame is centred on the screen within a pixel" \
   test $(((2 * X - l + WIDTH + r - 1280) ** 2 + (2 * Y - t + HEIGHT + b - 1024) ** 2)) -le 4
+# A launcher ties the window to its menu entry by the window's class.
+equals "the entry's StartupWMClass is the window's class" "$(sed -n 's/^StartupWMClass=//p' "$desktop")" \
+  "$(xprop -id "$wid" WM_CLASS | sed 's/.*, "\(.*\)"$/\1/')"
 
 # Keys on the bars, from the red one, and the sample's color after them.
 for step in Home:FF0000 Tab,Home:FFFF00 Tab,Up,Up,Up,Up,Up,Prior:FFFF0F Next,Down:FFFF04; do
