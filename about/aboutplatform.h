@@ -3,7 +3,6 @@
 #include "about/registry.h"
 
 #include <QString>
-#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -29,14 +28,11 @@ struct AboutPlatform
     static constexpr const char *toolFolderValue = "MSINFO";
     static constexpr const char *toolFile = "MSINFO32.EXE";
 
-    // This desktop's services. Linux has no registry: the tool's path is answered
-    // with the desktop's own system information program, and the folder is never
-    // recorded.
+    // This desktop's services. On Windows they are the system's own. Linux has no
+    // registry: the tool's path is answered with the desktop's own system
+    // information program, and the folder is never recorded.
     static AboutPlatform desktop();
 
-    // The full path of the system information program of the desktop named in
-    // XDG_CURRENT_DESKTOP, or else of the first found on PATH, or empty text.
-    static QString systemInformationProgram();
-    // The arguments that open the system information in that program.
-    static QStringList systemInformationArguments(const QString &program);
+    // The message box of both desktops: no icon, an OK button, modal.
+    static void messageBox(QWidget *parent, const QString &text, const QString &caption);
 };

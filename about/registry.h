@@ -27,9 +27,9 @@ public:
         Dword = 4
     };
 
-    // READ_CONTROL with the six key rights: query and set value, create and
-    // enumerate sub keys, notify, create link.
-    static constexpr quint32 KeyAccess = 0x2003F;
+    // KEY_READ: query values, enumerate sub keys, notify, read control. A standard
+    // user may not open a key of the local machine with any right to change it.
+    static constexpr quint32 KeyAccess = 0x20019;
 
     virtual ~Registry() = default;
 

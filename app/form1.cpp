@@ -6,7 +6,7 @@
 #include "editor/coloreditor.h"
 #include "placement/formtop.h"
 #include "stock/colorstock.h"
-#include "stock/settingsstockstore.h"
+#include "stock/stockstore.h"
 #include "widgets/colorpanel.h"
 #include "widgets/componentscrollbar.h"
 #include "widgets/iconset.h"
@@ -60,7 +60,7 @@ Form1::Form1(QWidget *parent)
     for (auto *swatch :
          control<QWidget>("Frame4")->findChildren<ColorPanel *>(Qt::FindDirectChildrenOnly))
         stock.swatches[QStringView(swatch->objectName()).mid(5).toInt() - 4] = swatch;
-    m_stock = new ColorStock(stock, std::make_unique<SettingsStockStore>(), this);
+    m_stock = new ColorStock(stock, StockStore::user(), this);
     connect(m_stock, &ColorStock::storeFailed, this, [this](const QString &text) {
         QMessageBox::warning(this, QStringLiteral("Tinvue"), text);
     });

@@ -24,5 +24,7 @@ public:
     static QStringList keeperCommand(const QString &platformName);
 
 private:
+    // Whether something other than Tinvue keeps the clipboard's text once Tinvue
+    // ends; each desktop answers in a file of its own.
     static bool managerRunning();
 };

@@ -15,6 +15,11 @@ namespace {
 const QString group = QStringLiteral("Settings/");
 }
 
+std::unique_ptr<StockStore> StockStore::user()
+{
+    return std::make_unique<SettingsStockStore>();
+}
+
 SettingsStockStore::SettingsStockStore()
     : m_fileName(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                  QStringLiteral("/Tinvue/Tinvue.conf"))
@@ -265,12 +270,7 @@ QString SettingsStockStore::keepOriginal(const QByteArray &bytes) const
 
 StockStore::Saved SettingsStockStore::failure(const QString &why) const
 {
-    return {false, QStringLiteral(
-                       "ストックの色を設定ファイルに保存できませんでした。\n\n%1\n\n%2\n\n"
-                       "色はストックに表示されていますが、このままでは次に起動したときには"
-                       "残りません。原因を取り除いてから、もう一度右クリックでストックして"
-                       "ください。保存できていないストックは、ツールチップに「未保存」と出ます。")
-                       .arg(QDir::toNativeSeparators(m_fileName), why)};
+    return StockStore::failure(QDir::toNativeSeparators(m_fileName), why);
 }
 
 // QSettings puts the new file in place by renaming it; the rename survives a

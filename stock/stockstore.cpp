@@ -18,3 +18,13 @@ QStringList StockStore::texts(const QStringList &keys) const
         found << text(key);
     return found;
 }
+
+StockStore::Saved StockStore::failure(const QString &where, const QString &why)
+{
+    return {false, QStringLiteral(
+                       "ストックの色を保存できませんでした。\n\n%1\n\n%2\n\n"
+                       "色はストックに表示されていますが、このままでは次に起動したときには"
+                       "残りません。原因を取り除いてから、もう一度右クリックでストックして"
+                       "ください。保存できていないストックは、ツールチップに「未保存」と出ます。")
+                       .arg(where, why)};
+}

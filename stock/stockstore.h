@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 // Where the stock keeps its colors: one text per key, three keys per slot. The
 // stock only saves and gets texts; it never deletes or lists keys.
 class StockStore
@@ -35,4 +37,12 @@ public:
 
     // "ColorStock_05R" for the red component of slot 5.
     static QString key(int slot, ColorValue::Component component);
+
+    // Where this desktop keeps a user's settings: the registry on Windows, a
+    // settings file elsewhere.
+    static std::unique_ptr<StockStore> user();
+
+protected:
+    // A save that is not on disk, told with `where` the store is and `why` it failed.
+    static Saved failure(const QString &where, const QString &why);
 };

@@ -1,0 +1,7 @@
+#include "editor/clipboardkeeper.h"
+
+// Windows itself keeps what a program put on the clipboard after it ends.
+bool ClipboardKeeper::managerRunning()
+{
+    return true;
+}

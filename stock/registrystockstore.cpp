@@ -1,0 +1,42 @@
+#include "stock/registrystockstore.h"
+
+#include <QSettings>
+
+namespace {
+const QString place =
+    QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\Tinvue");
+const QString group = QStringLiteral("Settings/");
+} // namespace
+
+std::unique_ptr<StockStore> StockStore::user()
+{
+    return std::make_unique<RegistryStockStore>();
+}
+
+QString RegistryStockStore::text(const QString &key) const
+{
+    return texts({key}).constFirst();
+}
+
+QStringList RegistryStockStore::texts(const QStringList &keys) const
+{
+    const QSettings settings(place, QSettings::NativeFormat);
+    QStringList found;
+    for (const QString &key : keys)
+        found << settings.value(group + key).toString();
+    return found;
+}
+
+StockStore::Saved RegistryStockStore::save(const QString &key, const QString &text)
+{
+    {
+        QSettings settings(place, QSettings::NativeFormat);
+        settings.setValue(group + key, text);
+        settings.sync();
+    }
+    if (RegistryStockStore::text(key) == text)
+        return {};
+    return failure(place + QStringLiteral("\\Settings"),
+                   QStringLiteral("レジストリに書き込めませんでした（書き込みの権限がないか、"
+                                  "レジストリがいっぱいです）。管理者に相談してください。"));
+}
