@@ -13,6 +13,7 @@ ColorStock::ColorStock(const Controls &controls, std::unique_ptr<StockStore> sto
     : QObject(parent), m_controls(controls), m_store(std::move(store))
 {
     for (int slot = 1; slot <= slotCount; ++slot) {
+        m_names[slot - 1] = swatch(slot)->accessibleName();
         showSlot(slot, swatch(slot)->BackColor());
         connect(swatch(slot), &ColorPanel::MouseDown, this,
                 [this, slot](Qt::MouseButton button) { Label_MouseDown(slot, button); });
@@ -75,12 +76,14 @@ void ColorStock::showSlot(int slot, quint32 color)
 void ColorStock::describeSlot(int slot)
 {
     const quint32 color = swatch(slot)->BackColor();
-    QString said = color == ColorValue::white ? QStringLiteral("空") : HexCode::code(color);
+    QString held = color == ColorValue::white ? QStringLiteral("空") : HexCode::code(color);
     if (m_unsaved[slot - 1])
-        said += QStringLiteral("（未保存）");
-    swatch(slot)->setAccessibleDescription(said);
+        held += QStringLiteral("（未保存）");
+    // In its name, as "ストック 01 空": a screen reader reviewing the window
+    // speaks a label's name and not its description.
+    swatch(slot)->setAccessibleName(m_names[slot - 1] + QLatin1Char(' ') + held);
     // Unchanged, as for every slot at the start, it is not sent to the swatch again.
-    if (const QString tip = m_unsaved[slot - 1] ? said : QString(); tip != swatch(slot)->toolTip())
+    if (const QString tip = m_unsaved[slot - 1] ? held : QString(); tip != swatch(slot)->toolTip())
         swatch(slot)->setToolTip(tip);
 }
 

@@ -79,6 +79,33 @@ private slots:
         text->attributes(offset, &start, &end);
         QCOMPARE(QString("%1..%2").arg(start).arg(end), "0..7");
     }
+
+    void shouldListAFramesControlsInReadingOrder_data()
+    {
+        QTest::addColumn<QString>("frame");
+        QTest::addColumn<QStringList>("names");
+        QStringList stock;
+        for (int slot = 1; slot <= 16; ++slot)
+            stock << QString("ストック %1 空").arg(slot, 2, 10, QLatin1Char('0'));
+        QTest::newRow("the values above their bars")
+            << "Frame1" << QStringList{"赤 0", "緑 0", "青 0", "赤", "緑", "青"};
+        QTest::newRow("the box and the taller button beside it")
+            << "Frame2" << QStringList{"HTML カラーコード", "クリップボードへコピー"};
+        QTest::newRow("the stock from slot 01, made from 16") << "Frame4" << stock;
+    }
+    void shouldListAFramesControlsInReadingOrder()
+    {
+        QFETCH(QString, frame);
+        Form1 w;
+        QAccessibleInterface *group =
+            QAccessible::queryAccessibleInterface(w.control<QWidget>(qPrintable(frame)));
+        QStringList names;
+        for (int i = 0; i < group->childCount(); ++i) {
+            names << group->child(i)->text(QAccessible::Name);
+            QCOMPARE(group->indexOfChild(group->child(i)), i);
+        }
+        QTEST(names, "names");
+    }
 };
 
 QTEST_MAIN(AccessibilityTest)

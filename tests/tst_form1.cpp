@@ -3,6 +3,7 @@
 #include "placement/platformchoice.h"
 #include "widgets/componentscrollbar.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -44,15 +45,20 @@ private slots:
     void shouldShowAndCopyTheCodeOfTheBars()
     {
         Form1 w;
-        for (const char *label : {"Label1", "Label2", "Label3"})
+        for (const char *label : {"Label1", "Label2", "Label3"}) {
             w.control<QLabel>(label)->setText("-");
-        QStringList shown; // the value labels and the code after each assignment
+            w.control<QLabel>(label)->setAccessibleName("-");
+        }
+        QStringList shown; // the value labels, as seen and as heard, and the code
         for (const auto &[bar, value] : {std::pair{"VScroll1", 255}, {"VScroll2", 10}}) {
             QVERIFY(w.control<ComponentScrollBar>(bar)->assign(value));
-            for (const char *name : {"Label1", "Label2", "Label3", "Text1"})
-                shown << w.findChild<QWidget *>(name)->property("text").toString();
+            for (const char *name : {"Label1", "Label2", "Label3"})
+                shown << w.control<QLabel>(name)->text() + '/' +
+                             QAccessible::queryAccessibleInterface(w.control<QLabel>(name))
+                                 ->text(QAccessible::Name);
+            shown << w.control<QLineEdit>("Text1")->text();
         }
-        QCOMPARE(shown.join(' '), "255 - - #FF0000 255 10 - #FF0A00"_L1);
+        QCOMPARE(shown.join(u' '), u"255/赤 255 -/- -/- #FF0000 255/赤 255 10/緑 10 -/- #FF0A00"_s);
         w.showCentered();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         // The Edit menu's shortcut, from the red bar, which has the focus.

@@ -3,6 +3,7 @@
 #include "widgets/colorpanel.h"
 #include "widgets/componentaccessible.h"
 #include "widgets/componentscrollbar.h"
+#include "widgets/frameaccessible.h"
 #include "widgets/framebox.h"
 #include "widgets/lineeditaccessible.h"
 #include "widgets/panelaccessible.h"
@@ -20,10 +21,8 @@ QAccessibleInterface *create(const QString &className, QObject *object)
         return new PanelAccessible(static_cast<ColorPanel *>(object));
     if (className == QLatin1String("QLineEdit"))
         return new LineEditAccessible(static_cast<QLineEdit *>(object));
-    if (className == QLatin1String("FrameBox")) {
-        auto *frame = static_cast<FrameBox *>(object);
-        return new QAccessibleWidget(frame, QAccessible::Grouping, frame->text());
-    }
+    if (className == QLatin1String("FrameBox"))
+        return new FrameAccessible(static_cast<FrameBox *>(object));
     return nullptr;
 }
 } // namespace
