@@ -76,6 +76,25 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), u"#0000FF"_s);
     }
 
+    // A focused button is pressed by Enter, as by Space.
+    void shouldCopyWithEnterOnTheButton_data()
+    {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::newRow("Enter") << Qt::Key_Return << Qt::KeyboardModifiers();
+        QTest::newRow("the keypad's Enter")
+            << Qt::Key_Enter << Qt::KeyboardModifiers(Qt::KeypadModifier);
+    }
+    void shouldCopyWithEnterOnTheButton()
+    {
+        QFETCH(Qt::Key, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        Form1 w;
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(w.control<QToolButton>("Command1"), key, modifiers);
+        QCOMPARE(QGuiApplication::clipboard()->text(), u"#000000"_s);
+    }
+
     // Always on top through SetTopMost and the View menu, and the choice of the X11
     // platform on Wayland, where only X11 lets a program keep its window above others.
     void shouldMoveTheMarksWithTheState()
