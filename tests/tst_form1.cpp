@@ -1,4 +1,5 @@
 #include "app/form1.h"
+#include "app/qttexts.h"
 #include "placement/formtop.h"
 #include "placement/platformchoice.h"
 #include "widgets/componentscrollbar.h"
@@ -9,6 +10,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProcessEnvironment>
 #include <QTest>
 #include <QTimer>
@@ -93,6 +95,22 @@ private slots:
         QGuiApplication::clipboard()->clear();
         QTest::keyClick(w.control<QToolButton>("Command1"), key, modifiers);
         QCOMPARE(QGuiApplication::clipboard()->text(), u"#000000"_s);
+    }
+
+    // Qt's own texts, such as the code box's context menu, are Japanese too.
+    void shouldShowQtsOwnTextsInJapanese()
+    {
+        QtTexts::installJapanese();
+        Form1 w;
+        const std::unique_ptr<QMenu> menu(
+            w.control<QLineEdit>("Text1")->createStandardContextMenu());
+        QStringList captions; // without the separators and the shortcut keys
+        for (const QAction *action : menu->actions())
+            if (!action->isSeparator())
+                captions << action->text().section(u'\t', 0, 0);
+        QCOMPARE(
+            captions.join(u' '),
+            u"元に戻す(&U) やり直す(&R) 切り取り(&T) コピー(&C) 貼り付け(&P) 削除 すべてを選択"_s);
     }
 
     // Always on top through SetTopMost and the View menu, and the choice of the X11
