@@ -2,6 +2,7 @@
 
 #include "stock/stockstore.h"
 #include "stock/stocktext.h"
+#include "widgets/announcer.h"
 #include "widgets/colorpanel.h"
 #include "widgets/colorvalue.h"
 #include "widgets/componentscrollbar.h"
@@ -55,6 +56,8 @@ void ColorStock::Label_MouseDown(int slot, Qt::MouseButton button)
     if (button == Qt::RightButton) {
         showSlot(slot, m_controls.sample->BackColor());
         StoreStockSlot(slot, bars[0]->Value(), bars[1]->Value(), bars[2]->Value());
+        // The press moves no focus, so a screen reader would not say what was stored.
+        Announcer::say(swatch(slot)->window(), swatch(slot)->accessibleName());
     }
     if (swatch(slot)->BackColor() == ColorValue::white || button != Qt::LeftButton)
         return;
@@ -65,6 +68,11 @@ void ColorStock::Label_MouseDown(int slot, Qt::MouseButton button)
         if (const std::optional<int> value = StockText::toInteger(ReadStockComponent(slot, c)))
             bars[c]->assign(*value);
     }
+    // The code box now shows the bars' code; it is said wherever the focus is.
+    Announcer::say(swatch(slot)->window(),
+                   HexCode::code(ColorValue::compose(bars[ColorValue::Red]->Value(),
+                                                     bars[ColorValue::Green]->Value(),
+                                                     bars[ColorValue::Blue]->Value())));
 }
 
 void ColorStock::showSlot(int slot, quint32 color)

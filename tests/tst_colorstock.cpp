@@ -49,6 +49,14 @@ class ColorStockTest : public QObject
         return QAccessible::queryAccessibleInterface(swatch(w, slot))->text(QAccessible::Name) +
                " / " + swatch(w, slot)->toolTip();
     }
+    // What screen readers were last told without a move of the focus; empty for nothing.
+    static QString heard(Form1 &w)
+    {
+        auto *notification = w.findChild<QWidget *>("announcement");
+        return notification
+                   ? QAccessible::queryAccessibleInterface(notification)->text(QAccessible::Name)
+                   : QString();
+    }
     // Sets the bars to 10, 20, 30 (color 1971210) and presses on slot 5.
     static void press(Form1 &w, Qt::MouseButton button, Qt::KeyboardModifiers keys = {})
     {
@@ -98,6 +106,7 @@ private slots:
         press(w, Qt::RightButton);
         press(w, Qt::RightButton);
         QCOMPARE(said(w, 5), "ストック 05 #0A141E（未保存） / #0A141E（未保存）");
+        QCOMPARE(heard(w), said(w, 5).section(" / ", 0, 0));
         QCOMPARE(told.count(), 1);
         QVERIFY(told[0][0].toString().contains(blocker.fileName()) && blocker.remove());
         press(w, Qt::RightButton, Qt::ShiftModifier); // held keys do not count
@@ -115,16 +124,19 @@ private slots:
         // The editor recomputes the sample whenever a bar changes, so the sample also
         // tells whether a bar changed. The bars stand at 10, 20, 30 (color 1971210).
         QTest::addColumn<quint32>("sample");
+        QTest::addColumn<QString>("heard");              // the code, wherever the focus is
         const QByteArray slot5 = keys("05", "40 50 60"); // color 3945000
         QTest::newRow("white slot: the store is not read")
-            << QByteArray() << slot5 << Qt::LeftButton << 1971210u;
-        QTest::newRow("middle button") << slot5 << QByteArray() << Qt::MiddleButton << 1971210u;
+            << QByteArray() << slot5 << Qt::LeftButton << 1971210u << "";
+        QTest::newRow("middle button")
+            << slot5 << QByteArray() << Qt::MiddleButton << 1971210u << "";
         QTest::newRow("equal values: no change runs, the sample takes the swatch color")
-            << keys("05", "1 2 3") << keys("05", "10 20 30") << Qt::LeftButton << 197121u;
+            << keys("05", "1 2 3") << keys("05", "10 20 30") << Qt::LeftButton << 197121u
+            << "#0A141E";
         QTest::newRow("300 in red: green and blue load, red stays 10")
-            << keys("05", "300 50 60") << QByteArray() << Qt::LeftButton << 3944970u;
+            << keys("05", "300 50 60") << QByteArray() << Qt::LeftButton << 3944970u << "#0A323C";
         QTest::newRow("keys removed while running: the sample takes the swatch color")
-            << slot5 << QByteArray("ColorStock_01R=1\n") << Qt::LeftButton << 3945000u;
+            << slot5 << QByteArray("ColorStock_01R=1\n") << Qt::LeftButton << 3945000u << "#0A141E";
     }
     void shouldLoadTheStoredComponentsOnLeftPress()
     {
@@ -137,6 +149,7 @@ private slots:
         const QByteArray before = stored();
         press(w, button);
         QTEST(w.control<ColorPanel>("Shape1")->BackColor(), "sample");
+        QTEST(heard(w), "heard");
         QCOMPARE(stored(), before); // only a right press writes
     }
 };
