@@ -79,6 +79,7 @@ Form1::Form1(QWidget *parent)
     connect(control<QAction>("menu_h_00"), &QAction::triggered, this, &Form1::menu_h_00_Click);
     // The code box would take Ctrl+C for its own selection; the menu's keys win everywhere.
     control<QLineEdit>("Text1")->installEventFilter(this);
+    control<QToolButton>("Command1")->installEventFilter(this);
 
     Form_Load();
 }
@@ -107,6 +108,14 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
         QRect frame = frameGeometry();
         frame.moveCenter(screen()->availableGeometry().center());
         move(frame.topLeft());
+    }
+    // A focused button is pressed by Enter as by Space; a tool button knows only Space.
+    if (event->type() == QEvent::KeyPress && watched->objectName() == QLatin1String("Command1")) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            static_cast<QToolButton *>(watched)->click();
+            return true;
+        }
     }
     if (event->type() == QEvent::ShortcutOverride) {
         const QKeySequence pressed(static_cast<QKeyEvent *>(event)->keyCombination());

@@ -1,4 +1,5 @@
 #include "app/form1.h"
+#include "app/qttexts.h"
 #include "placement/platformchoice.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Tinvue"));
     QApplication::setApplicationVersion(QStringLiteral(TINVUE_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(TINVUE_APP_ID));
+    QtTexts::installJapanese();
 
     Form1 window;
     window.showCentered();

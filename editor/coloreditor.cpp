@@ -43,8 +43,12 @@ void ColorEditor::showColor()
 
 void ColorEditor::showValue(Component component)
 {
-    m_controls.valueLabels[component]->setText(
-        QString::number(m_controls.scrollBars[component]->Value()));
+    const QString value = QString::number(m_controls.scrollBars[component]->Value());
+    QLabel *label = m_controls.valueLabels[component];
+    label->setText(value);
+    // Heard as "赤 11": a bare number does not say whose it is.
+    label->setAccessibleName(m_controls.scrollBars[component]->accessibleName() + QLatin1Char(' ') +
+                             value);
 }
 
 void ColorEditor::UpdateSample()

@@ -2,6 +2,7 @@
 
 #include "stock/stockstore.h"
 #include "stock/stocktext.h"
+#include "widgets/announcer.h"
 #include "widgets/colorpanel.h"
 #include "widgets/colorvalue.h"
 #include "widgets/componentscrollbar.h"
@@ -14,6 +15,7 @@ ColorStock::ColorStock(const Controls &controls, std::unique_ptr<StockStore> sto
     : QObject(parent), m_controls(controls), m_store(std::move(store))
 {
     for (int slot = 1; slot <= slotCount; ++slot) {
+        m_names[slot - 1] = swatch(slot)->accessibleName();
         showSlot(slot, swatch(slot)->BackColor());
         connect(swatch(slot), &ColorPanel::MouseDown, this,
                 [this, slot](Qt::MouseButton button) { Label_MouseDown(slot, button); });
@@ -55,6 +57,8 @@ void ColorStock::Label_MouseDown(int slot, Qt::MouseButton button)
     if (button == Qt::RightButton) {
         showSlot(slot, m_controls.sample->BackColor());
         StoreStockSlot(slot, bars[0]->Value(), bars[1]->Value(), bars[2]->Value());
+        // The press moves no focus, so a screen reader would not say what was stored.
+        Announcer::say(swatch(slot)->window(), swatch(slot)->accessibleName());
     }
     if (swatch(slot)->BackColor() == ColorValue::white || button != Qt::LeftButton)
         return;
@@ -65,6 +69,11 @@ void ColorStock::Label_MouseDown(int slot, Qt::MouseButton button)
         if (const std::optional<int> value = StockText::toInteger(ReadStockComponent(slot, c)))
             bars[c]->assign(*value);
     }
+    // The code box now shows the bars' code; it is said wherever the focus is.
+    Announcer::say(swatch(slot)->window(),
+                   HexCode::code(ColorValue::compose(bars[ColorValue::Red]->Value(),
+                                                     bars[ColorValue::Green]->Value(),
+                                                     bars[ColorValue::Blue]->Value())));
 }
 
 void ColorStock::showSlot(int slot, quint32 color)
@@ -76,12 +85,14 @@ void ColorStock::showSlot(int slot, quint32 color)
 void ColorStock::describeSlot(int slot)
 {
     const quint32 color = swatch(slot)->BackColor();
-    QString said = color == ColorValue::white ? QStringLiteral("空") : HexCode::code(color);
+    QString held = color == ColorValue::white ? QStringLiteral("空") : HexCode::code(color);
     if (m_unsaved[slot - 1])
-        said += QStringLiteral("（未保存）");
-    swatch(slot)->setAccessibleDescription(said);
+        held += QStringLiteral("（未保存）");
+    // In its name, as "ストック 01 空": a screen reader reviewing the window
+    // speaks a label's name and not its description.
+    swatch(slot)->setAccessibleName(m_names[slot - 1] + QLatin1Char(' ') + held);
     // Unchanged, as for every slot at the start, it is not sent to the swatch again.
-    if (const QString tip = m_unsaved[slot - 1] ? said : QString(); tip != swatch(slot)->toolTip())
+    if (const QString tip = m_unsaved[slot - 1] ? held : QString(); tip != swatch(slot)->toolTip())
         swatch(slot)->setToolTip(tip);
 }
 

@@ -61,12 +61,13 @@ private:
     static std::optional<quint32> storedColor(const QStringList &texts);
     ColorPanel *swatch(int slot) const { return m_controls.swatches[slot - 1]; }
     void showSlot(int slot, quint32 color);
-    // Tells screen readers the swatch's code, or that it is empty, and marks a
-    // color that is not on disk there and in the tooltip.
+    // Names the swatch for screen readers by its slot and its code, or as empty,
+    // and marks a color that is not on disk there and in the tooltip.
     void describeSlot(int slot);
 
     Controls m_controls;
     std::unique_ptr<StockStore> m_store;
+    std::array<QString, slotCount> m_names; // "ストック 01" and on, as the layout names them
     std::array<bool, slotCount> m_unsaved{};
     bool m_toldFailure = false;
     bool m_toldKept = false;

@@ -43,12 +43,19 @@ class ColorStockTest : public QObject
     {
         return w.control<ColorPanel>(("Label" + QByteArray::number(slot + 3)).constData());
     }
-    // What a swatch says: its screen-reader name and description / its tooltip.
+    // What a swatch says: its screen-reader name / its tooltip.
     static QString said(Form1 &w, int slot)
     {
-        QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(swatch(w, slot));
-        return reader->text(QAccessible::Name) + ", " + reader->text(QAccessible::Description) +
+        return QAccessible::queryAccessibleInterface(swatch(w, slot))->text(QAccessible::Name) +
                " / " + swatch(w, slot)->toolTip();
+    }
+    // What screen readers were last told without a move of the focus; empty for nothing.
+    static QString heard(Form1 &w)
+    {
+        auto *notification = w.findChild<QWidget *>("announcement");
+        return notification
+                   ? QAccessible::queryAccessibleInterface(notification)->text(QAccessible::Name)
+                   : QString();
     }
     // Sets the bars to 10, 20, 30 (color 1971210) and presses on slot 5.
     static void press(Form1 &w, Qt::MouseButton button, Qt::KeyboardModifiers keys = {})
@@ -98,11 +105,12 @@ private slots:
         QSignalSpy told(stock, &ColorStock::storeFailed);
         press(w, Qt::RightButton);
         press(w, Qt::RightButton);
-        QCOMPARE(said(w, 5), "ストック 05, #0A141E（未保存） / #0A141E（未保存）");
+        QCOMPARE(said(w, 5), "ストック 05 #0A141E（未保存） / #0A141E（未保存）");
+        QCOMPARE(heard(w), said(w, 5).section(" / ", 0, 0));
         QCOMPARE(told.count(), 1);
         QVERIFY(told[0][0].toString().contains(blocker.fileName()) && blocker.remove());
         press(w, Qt::RightButton, Qt::ShiftModifier); // held keys do not count
-        QCOMPARE(said(w, 5), QStringLiteral("ストック 05, #0A141E / "));
+        QCOMPARE(said(w, 5), QStringLiteral("ストック 05 #0A141E / "));
         // On disk as soon as the press returns. (A restart reads it back in
         // e2e/cases/stockreliability.sh.)
         QCOMPARE(stored(), "[Settings]\nColorStock_05B=30\nColorStock_05G=20\nColorStock_05R=10\n");
@@ -116,16 +124,19 @@ private slots:
         // The editor recomputes the sample whenever a bar changes, so the sample also
         // tells whether a bar changed. The bars stand at 10, 20, 30 (color 1971210).
         QTest::addColumn<quint32>("sample");
+        QTest::addColumn<QString>("heard");              // the code, wherever the focus is
         const QByteArray slot5 = keys("05", "40 50 60"); // color 3945000
         QTest::newRow("white slot: the store is not read")
-            << QByteArray() << slot5 << Qt::LeftButton << 1971210u;
-        QTest::newRow("middle button") << slot5 << QByteArray() << Qt::MiddleButton << 1971210u;
+            << QByteArray() << slot5 << Qt::LeftButton << 1971210u << "";
+        QTest::newRow("middle button")
+            << slot5 << QByteArray() << Qt::MiddleButton << 1971210u << "";
         QTest::newRow("equal values: no change runs, the sample takes the swatch color")
-            << keys("05", "1 2 3") << keys("05", "10 20 30") << Qt::LeftButton << 197121u;
+            << keys("05", "1 2 3") << keys("05", "10 20 30") << Qt::LeftButton << 197121u
+            << "#0A141E";
         QTest::newRow("300 in red: green and blue load, red stays 10")
-            << keys("05", "300 50 60") << QByteArray() << Qt::LeftButton << 3944970u;
+            << keys("05", "300 50 60") << QByteArray() << Qt::LeftButton << 3944970u << "#0A323C";
         QTest::newRow("keys removed while running: the sample takes the swatch color")
-            << slot5 << QByteArray("ColorStock_01R=1\n") << Qt::LeftButton << 3945000u;
+            << slot5 << QByteArray("ColorStock_01R=1\n") << Qt::LeftButton << 3945000u << "#0A141E";
     }
     void shouldLoadTheStoredComponentsOnLeftPress()
     {
@@ -138,6 +149,7 @@ private slots:
         const QByteArray before = stored();
         press(w, button);
         QTEST(w.control<ColorPanel>("Shape1")->BackColor(), "sample");
+        QTEST(heard(w), "heard");
         QCOMPARE(stored(), before); // only a right press writes
     }
 };

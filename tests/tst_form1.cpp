@@ -1,13 +1,16 @@
 #include "app/form1.h"
+#include "app/qttexts.h"
 #include "placement/formtop.h"
 #include "placement/platformchoice.h"
 #include "widgets/componentscrollbar.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProcessEnvironment>
 #include <QTest>
 #include <QTimer>
@@ -44,15 +47,20 @@ private slots:
     void shouldShowAndCopyTheCodeOfTheBars()
     {
         Form1 w;
-        for (const char *label : {"Label1", "Label2", "Label3"})
+        for (const char *label : {"Label1", "Label2", "Label3"}) {
             w.control<QLabel>(label)->setText("-");
-        QStringList shown; // the value labels and the code after each assignment
+            w.control<QLabel>(label)->setAccessibleName("-");
+        }
+        QStringList shown; // the value labels, as seen and as heard, and the code
         for (const auto &[bar, value] : {std::pair{"VScroll1", 255}, {"VScroll2", 10}}) {
             QVERIFY(w.control<ComponentScrollBar>(bar)->assign(value));
-            for (const char *name : {"Label1", "Label2", "Label3", "Text1"})
-                shown << w.findChild<QWidget *>(name)->property("text").toString();
+            for (const char *name : {"Label1", "Label2", "Label3"})
+                shown << w.control<QLabel>(name)->text() + '/' +
+                             QAccessible::queryAccessibleInterface(w.control<QLabel>(name))
+                                 ->text(QAccessible::Name);
+            shown << w.control<QLineEdit>("Text1")->text();
         }
-        QCOMPARE(shown.join(' '), "255 - - #FF0000 255 10 - #FF0A00"_L1);
+        QCOMPARE(shown.join(u' '), u"255/赤 255 -/- -/- #FF0000 255/赤 255 10/緑 10 -/- #FF0A00"_s);
         w.showCentered();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         // The Edit menu's shortcut, from the red bar, which has the focus.
@@ -68,6 +76,41 @@ private slots:
         box->setText(u"#0000FF"_s);
         QTest::mouseClick(w.control<QToolButton>("Command1"), Qt::LeftButton);
         QCOMPARE(QGuiApplication::clipboard()->text(), u"#0000FF"_s);
+    }
+
+    // A focused button is pressed by Enter, as by Space.
+    void shouldCopyWithEnterOnTheButton_data()
+    {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::newRow("Enter") << Qt::Key_Return << Qt::KeyboardModifiers();
+        QTest::newRow("the keypad's Enter")
+            << Qt::Key_Enter << Qt::KeyboardModifiers(Qt::KeypadModifier);
+    }
+    void shouldCopyWithEnterOnTheButton()
+    {
+        QFETCH(Qt::Key, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        Form1 w;
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(w.control<QToolButton>("Command1"), key, modifiers);
+        QCOMPARE(QGuiApplication::clipboard()->text(), u"#000000"_s);
+    }
+
+    // Qt's own texts, such as the code box's context menu, are Japanese too.
+    void shouldShowQtsOwnTextsInJapanese()
+    {
+        QtTexts::installJapanese();
+        Form1 w;
+        const std::unique_ptr<QMenu> menu(
+            w.control<QLineEdit>("Text1")->createStandardContextMenu());
+        QStringList captions; // without the separators and the shortcut keys
+        for (const QAction *action : menu->actions())
+            if (!action->isSeparator())
+                captions << action->text().section(u'\t', 0, 0);
+        QCOMPARE(
+            captions.join(u' '),
+            u"元に戻す(&U) やり直す(&R) 切り取り(&T) コピー(&C) 貼り付け(&P) 削除 すべてを選択"_s);
     }
 
     // Always on top through SetTopMost and the View menu, and the choice of the X11

@@ -3,8 +3,12 @@
 #include "widgets/colorpanel.h"
 #include "widgets/componentaccessible.h"
 #include "widgets/componentscrollbar.h"
+#include "widgets/frameaccessible.h"
 #include "widgets/framebox.h"
+#include "widgets/lineeditaccessible.h"
 #include "widgets/panelaccessible.h"
+
+#include <QLineEdit>
 
 namespace {
 QAccessibleInterface *create(const QString &className, QObject *object)
@@ -15,10 +19,10 @@ QAccessibleInterface *create(const QString &className, QObject *object)
     // a plugin for the class.
     if (className == QLatin1String("ColorPanel"))
         return new PanelAccessible(static_cast<ColorPanel *>(object));
-    if (className == QLatin1String("FrameBox")) {
-        auto *frame = static_cast<FrameBox *>(object);
-        return new QAccessibleWidget(frame, QAccessible::Grouping, frame->text());
-    }
+    if (className == QLatin1String("QLineEdit"))
+        return new LineEditAccessible(static_cast<QLineEdit *>(object));
+    if (className == QLatin1String("FrameBox"))
+        return new FrameAccessible(static_cast<FrameBox *>(object));
     return nullptr;
 }
 } // namespace

@@ -1,5 +1,6 @@
 #include "widgets/windowbuilder.h"
 
+#include "widgets/accessiblefactory.h"
 #include "widgets/colorpanel.h"
 #include "widgets/colorvalue.h"
 #include "widgets/componentscrollbar.h"
@@ -136,6 +137,7 @@ QWidget *WindowBuilder::create(const ControlDesign &row, QWidget *parent)
     case ControlKind::ScrollBar:
         return new ComponentScrollBar(parent);
     case ControlKind::TextBox:
+        AccessibleFactory::install();
         return new QLineEdit(parent); // its text comes with its font, below
     case ControlKind::PictureButton: {
         auto *button = new QToolButton(parent);

@@ -35,9 +35,10 @@ def read(window, top, want):  # want: rows that must all be there, duplicates in
 app = wait(lambda: [a for a in pyatspi.Registry.getDesktop(0) if a and a.name == 'Tinvue'])[0]
 read('main window', app[0], [
     'frame|Tinvue||', 'label|色見本||', 'text|HTML カラーコード||#000000', 'menu item|OFF||checked',
-    'push button|クリップボードへコピー|クリップボードへコピー|'] + ['separator|||'] * 2 + ['label|0||'] * 3
+    'push button|クリップボードへコピー|クリップボードへコピー|'] + ['separator|||'] * 2
+    + ['label|%s 0||' % c for c in '赤緑青']
     + ['panel|%s||' % f for f in ('RGB Color', 'HTML HEX Code', 'Color Sample', 'Color Stock')]
-    + ['scroll bar|%s||0 (0..255)' % c for c in '赤緑青'] + ['label|ストック %02d|空|' % n for n in range(1, 17)])
+    + ['scroll bar|%s||0 (0..255)' % c for c in '赤緑青'] + ['label|ストック %02d 空||' % n for n in range(1, 17)])
 
 # Page Up on the red bar, which has the focus, as a listener hears it.
 heard = []
