@@ -1,0 +1,115 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# The Windows build (scripts/windows) under Wine, in a Wine prefix of its own:
+# the unit tests that apply to Windows, then, end to end in a private X display
+# under openbox, what differs from Linux: the Japanese window, the clipboard,
+# the stock in the registry, the topmost call, the system information tool
+# found in the registry, the version record, and the installer.
+#   tests/windows/run.sh
+set -uo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
+# shellcheck source=../e2e/session.sh
+. "$root/tests/e2e/session.sh"
+
+export WINEPREFIX=$work/wine WINEDLLOVERRIDES=mscoree,mshtml= WINEDEBUG=-all
+trap 'wineserver -k 2>/dev/null; cleanup' EXIT
+wineboot -i 2>/dev/null
+# reg prints in the locale's code page; C keeps it ASCII.
+reg() { LC_ALL=C wine reg "$@" 2>/dev/null | tr -d '\r'; }
+# The Japanese face that Windows' dialogs ask for, as Noto on this machine.
+reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS UI Gothic' /d 'Noto Sans CJK JP' /f >/dev/null
+
+echo "== unit tests"
+check "the unit tests pass under Wine" ctest --test-dir "$root/build-windows" --output-on-failure
+
+exe=$root/build-windows/tinvue.exe
+printf '#!/bin/sh\nexec wine "%s"\n' "$exe" >"$work/tinvue-wine" && chmod +x "$work/tinvue-wine"
+tinvue=$work/tinvue-wine
+# Wine's windows do not carry the process id of the program that made them.
+main_window() { wid=$(xdotool search --all --onlyvisible --name '^Tinvue$' 2>/dev/null | head -1); [ -n "$wid" ]; }
+stock=HKCU'\Software\VB and VBA Program Settings\Tinvue\Settings'
+stored() { for c in R G B; do reg query "$stock" /v "ColorStock_$1$c" | awk '/REG_SZ/ {print $3}'; done | paste -sd' '; }
+
+echo "== window"
+for value in R:10 G:20 B:30; do reg add "$stock" /v "ColorStock_03${value%:*}" /d "${value#*:}" /f >/dev/null; done
+start_tinvue || exit 1
+equals "a stock kept in the registry shows at the start" 0A141E "$(pixel $(slot_xy 03))"
+xdotool key Up ctrl+c sleep 0.5
+equals "Up on the red bar, then Ctrl+C, puts the code on the X clipboard" "#010000" \
+  "$(timeout 3 xclip -o -selection clipboard)"
+press_slot 04 3
+sleep 0.5
+equals "a right press writes the three string values" "1 0 0" "$(stored 04)"
+above() { xprop -id "$wid" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE && echo above || echo normal; }
+xdotool key F4 sleep 0.5
+equals "F4 keeps the window on top" above "$(above)"
+xdotool key F5 sleep 0.5
+equals "F5 releases it" normal "$(above)"
+
+echo "== system information"
+about() { xdotool search --all --onlyvisible --name "$1" 2>/dev/null | head -1; }
+xdotool key --delay 300 alt+h a
+until_ok test -n "$(about '^ﾊﾞｰｼﾞｮﾝ情報$')"
+check "the About window's Japanese title reaches the window manager" test -n "$(about '^ﾊﾞｰｼﾞｮﾝ情報$')"
+msinfo='HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO'
+reg add "$msinfo" /v PATH /d 'C:\windows\system32\msinfo32.exe' /f >/dev/null
+xdotool key alt+s
+running() { pgrep -f "$1" >/dev/null; }
+check "with PATH recorded, the button starts msinfo32.exe" until_ok running msinfo32.exe
+pkill -f msinfo32.exe
+reg delete "$msinfo" /f >/dev/null
+xdotool windowactivate --sync "$(about '^ﾊﾞｰｼﾞｮﾝ情報$')" key alt+s
+message() { [ "$(xdotool search --all --onlyvisible --name '^Tinvue$' | grep -vxc "$wid")" = 1 ]; }
+check "with neither value recorded, the message box opens" until_ok message
+stop_tinvue
+
+echo "== version record"
+equals "the version record, field by field" "$(cat <<'END'
+FileVersion 2.0.0.2000
+ProductVersion 2.0.0.2000
+FileDescription HTML ｶﾗｰﾋﾞｭｰｱ　Tinvue for Win98/NT/2K
+FileVersion 2.00.2000
+InternalName tinvue
+OriginalFilename tinvue.exe
+ProductName Tinvue Ver2.02
+ProductVersion 2.00.2000
+Translation 0x0411 0x04b0
+Subsystem window
+Libraries Windows' own
+END
+)" "$(/usr/bin/python3 - "$exe" <<'END'
+import re, sys, pefile
+pe = pefile.PE(sys.argv[1])
+fixed = pe.VS_FIXEDFILEINFO[0]
+version = lambda ms, ls: '%d.%d.%d.%d' % (ms >> 16, ms & 0xFFFF, ls >> 16, ls & 0xFFFF)
+print('FileVersion', version(fixed.FileVersionMS, fixed.FileVersionLS))
+print('ProductVersion', version(fixed.ProductVersionMS, fixed.ProductVersionLS))
+for info in pe.FileInfo[0]:
+    for var in getattr(info, 'Var', []):
+        print('Translation', var.entry[b'Translation'])
+    for table in getattr(info, 'StringTable', []):
+        for key in sorted(table.entries):
+            print(key.decode(), table.entries[key].decode())
+print('Subsystem', 'window' if pe.OPTIONAL_HEADER.Subsystem == 2 else 'console')
+dlls = [entry.dll.decode() for entry in pe.DIRECTORY_ENTRY_IMPORT]
+print('Libraries', "Windows' own" if not [d for d in dlls if re.match(r'(lib|qt)', d, re.I)] else dlls)
+END
+)"
+
+echo "== installer"
+setup=$(ls "$root"/dist/tinvue-*-windows-x64-setup.exe)
+programs=$WINEPREFIX/drive_c/users/$(id -un)/AppData
+installed() { ls "$programs/Local/Programs/Tinvue" "$programs/Roaming/Microsoft/Windows/Start Menu/Programs/Tinvue.lnk" 2>/dev/null
+  reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tinvue' /v UninstallString | grep -o 'uninstall.exe'; }
+wine "$setup" /S
+equals "a silent install puts the program, a Start menu entry and an uninstall entry in place" \
+  "$(printf '%s\n' "$programs/Roaming/Microsoft/Windows/Start Menu/Programs/Tinvue.lnk" \
+     "" "$programs/Local/Programs/Tinvue:" LICENSE.txt README.txt tinvue.exe uninstall.exe uninstall.exe)" \
+  "$(installed)"
+wine "$programs/Local/Programs/Tinvue/uninstall.exe" /S
+# The uninstaller runs on from a copy of itself and returns at once.
+gone() { [ -z "$(installed)" ]; }
+check "a silent uninstall removes every installed file and entry" until_ok gone
+equals "and leaves the user's stock in the registry" "1 0 0" "$(stored 04)"
+
+summary windows
