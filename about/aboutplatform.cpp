@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "about/aboutplatform.h"
 
 #include <QMessageBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/form1layout.h"
 
 namespace {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Qt's own texts, such as the code box's context menu and a scroll bar's menu,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The baseline for the start-up benchmark: a bare Qt main window of the same
 // client size with the same menu bar, and nothing else.
 #include "app/form1layout.h"

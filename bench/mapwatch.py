@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Starts a program and reports, on one line, the seconds from its start until
 its first top-level window is mapped, and its peak resident memory (kB) then.
 

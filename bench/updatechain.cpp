@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One change of a scroll bar through the whole update chain: value label,
 // sample, hex parts and code. The window is not shown, so nothing is painted.
 #include "app/form1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editor/clipboardkeeper.h"
 
 #include <QGuiApplication>

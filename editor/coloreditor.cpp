@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editor/coloreditor.h"
 
 #include "widgets/colorpanel.h"

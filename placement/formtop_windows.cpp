@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "placement/formtop.h"
 
 #include <QWidget>

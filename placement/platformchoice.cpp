@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "placement/platformchoice.h"
 
 #include <QProcessEnvironment>

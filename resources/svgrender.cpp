@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Build tool: renders an SVG drawing at a given size, either as a PNG for the
 // icon theme or as raw pixels for the program, or at several sizes as the icon
 // of a Windows program. Raw pixels are 32-bit words 0xAARRGGBB, alpha not

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "stock/colorstock.h"
 
 #include "stock/stockstore.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "stock/registrystockstore.h"
 
 #include <QSettings>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "stock/settingsstockstore.h"
 
 #include <QDateTime>

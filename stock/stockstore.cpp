@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "stock/stockstore.h"
 
 #include <QStringBuilder>

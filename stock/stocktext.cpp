@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "stock/stocktext.h"
 
 #include <limits>

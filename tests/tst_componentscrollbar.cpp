@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "widgets/componentscrollbar.h"
 
 #include <QSignalSpy>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "about/frmabout.h"
 #include "about/memoryregistry.h"
 

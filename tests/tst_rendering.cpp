@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "about/frmabout.h"
 #include "app/form1.h"
 #include "widgets/componentscrollbar.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "widgets/accessiblefactory.h"
 
 #include "widgets/colorpanel.h"

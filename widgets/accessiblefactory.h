@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Tells Qt's accessibility what a screen reader should learn of Tinvue's

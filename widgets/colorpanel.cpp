@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "widgets/colorpanel.h"
 
 #include "widgets/accessiblefactory.h"

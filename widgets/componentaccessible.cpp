@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "widgets/componentaccessible.h"
 
 #include "widgets/componentscrollbar.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "widgets/frameaccessible.h"
 
 #include "widgets/framebox.h"

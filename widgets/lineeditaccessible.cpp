@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "widgets/lineeditaccessible.h"
 
 #include <QLineEdit>

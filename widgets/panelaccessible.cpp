@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "widgets/panelaccessible.h"
 
 #include "widgets/colorpanel.h"

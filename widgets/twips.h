@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Layout numbers are kept in twips, as the window was designed (1440 to the inch).

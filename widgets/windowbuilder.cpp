@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "widgets/windowbuilder.h"
 
 #include "widgets/accessiblefactory.h"

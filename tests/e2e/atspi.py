@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Reads the running Tinvue through AT-SPI, as a screen reader does: prints every
 # object of its two windows (role|name|description|value) and checks what it read.
 #   atspi.py FILE   FILE: where the desktop's opener writes the address it was given

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # End-to-end tests of the installed package, run by autopkgtest (debian/tests):
 # its desktop entry, metainfo and icon as the desktop reads them, then
 # /usr/bin/tinvue, started as its desktop entry says, in a real X server (Xvfb)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Sourced by the end-to-end runners: the checks' reporting, a private X display
 # under a real window manager (openbox), and the helpers that start, find and
 # drive Tinvue's main window. The runner sets `tinvue`, the command to start.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The About window from the Help menu: modal over the main window, its keys, its
 # link, and its system information button with a tool to start and without one.
 # (placement.sh: opening it releases the main window from the top.)

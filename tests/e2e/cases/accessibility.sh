@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # What a screen reader hears (tests/e2e/atspi.py): the program's accessibility
 # bridge on an AT-SPI bus of a private session bus, with a stand-in opener.
 printf '#!/bin/sh\necho "$1" >"%s"\n' "$work/a11y-opened" | install -D -m 755 /dev/stdin "$work/a11y-bin/xdg-open"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The Edit menu's copy puts the code on the real clipboard, and the code stays
 # pasteable after the exit item has ended Tinvue, until another program takes it.
 # (tst_form1 copies by Ctrl+C, the button and in the code box.)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The main window as the window manager frames it, its bars under the keyboard,
 # and its close box. (copy.sh ends it by the exit item; tst_rendering, tst_form1,
 # tst_colorstock and accessibility.sh see its first look.)

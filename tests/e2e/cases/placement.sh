@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # F4 and F5 keep the window above all others and release it, as the window
 # manager sees it, and so does the About item; the window never moves.
 state() { xprop -id "$wid" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE && printf 'above ' || printf 'normal '

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # What a blind user hears: the screen reader Orca drives Tinvue from the keyboard in a
 # private session bus with its AT-SPI bus, and speaks through speech-dispatcher into a
 # file (a generic output module appends each utterance; libao plays to nowhere). Orca

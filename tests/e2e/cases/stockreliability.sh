@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The stock against the real settings file: one table of files that are fine,
 # damaged or cannot be written. A right press paints the swatch whatever
 # happens; a store that does not reach the disk is told in one message box a
