@@ -52,21 +52,19 @@ StockStore::Saved SettingsStockStore::save(const QString &key, const QString &te
         return failure(why);
     const std::optional<QByteArray> original = readBytes();
     if (!original)
-        return failure(QStringLiteral(
-            "設定ファイルを最後まで読めなかったので、中身を失わないよう書き換えずにそのままに"
-            "しました。ファイルを別の場所へ写せるか（ディスクが傷んでいないか）確かめてください"
-            "。"));
+        return failure(QStringLiteral("設定ファイルを最後まで読めなかったので、中身を失わない"
+                                      "よう書き換えずにそのままにしました。ファイルを別の場所へ"
+                                      "写せるか（ディスクが傷んでいないか）確かめてください。"));
     const std::optional<Reading> planned = reading(*original, key, text);
     QString kept;
     if (planned && !keepsLines(*original, planned->rewritten, key)) {
         kept = keepOriginal(*original);
         if (kept.isEmpty())
             return failure(
-                QStringLiteral(
-                    "設定ファイルには Tinvue "
-                    "が書き戻せない行（コメントや読めない行）があり、その写しを"
-                    "フォルダー %1 "
-                    "に作れませんでした。ディスクの空きと書き込みの権限を確かめてください。")
+                QStringLiteral("設定ファイルには、Tinvue が書き戻せない行（コメントや"
+                               "読めない行）があり、その写しをフォルダー %1 に作れ"
+                               "ませんでした。ディスクの空きと書き込みの権限を確かめ"
+                               "てください。")
                     .arg(QDir::toNativeSeparators(QFileInfo(m_fileName).absolutePath())));
     }
     bool synced = false;
