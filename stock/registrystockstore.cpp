@@ -14,11 +14,6 @@ std::unique_ptr<StockStore> StockStore::user()
     return std::make_unique<RegistryStockStore>();
 }
 
-QString RegistryStockStore::text(const QString &key) const
-{
-    return texts({key}).constFirst();
-}
-
 QStringList RegistryStockStore::texts(const QStringList &keys) const
 {
     const QSettings settings(place, QSettings::NativeFormat);
@@ -35,7 +30,7 @@ StockStore::Saved RegistryStockStore::save(const QString &key, const QString &te
         settings.setValue(group + key, text);
         settings.sync();
     }
-    if (RegistryStockStore::text(key) == text)
+    if (StockStore::text(key) == text)
         return {};
     return failure(place + QStringLiteral("\\Settings"),
                    QStringLiteral("レジストリに書き込めませんでした（書き込みの権限がないか、"

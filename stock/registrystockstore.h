@@ -11,7 +11,6 @@
 class RegistryStockStore : public StockStore
 {
 public:
-    QString text(const QString &key) const override;
     QStringList texts(const QStringList &keys) const override;
     Saved save(const QString &key, const QString &text) override;
 };

@@ -27,11 +27,6 @@ SettingsStockStore::SettingsStockStore()
 {
 }
 
-QString SettingsStockStore::text(const QString &key) const
-{
-    return texts({key}).constFirst();
-}
-
 QStringList SettingsStockStore::texts(const QStringList &keys) const
 {
     QStringList found;

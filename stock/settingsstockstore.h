@@ -23,7 +23,6 @@ class SettingsStockStore : public StockStore
 public:
     SettingsStockStore();
 
-    QString text(const QString &key) const override;
     QStringList texts(const QStringList &keys) const override;
     Saved save(const QString &key, const QString &text) override;
 

@@ -12,14 +12,6 @@ QString StockStore::key(int slot, ColorValue::Component component)
            QLatin1Char(char('0' + slot % 10)) % QLatin1Char(letters[component]);
 }
 
-QStringList StockStore::texts(const QStringList &keys) const
-{
-    QStringList found;
-    for (const QString &key : keys)
-        found << text(key);
-    return found;
-}
-
 StockStore::Saved StockStore::failure(const QString &where, const QString &why)
 {
     return {false, QStringLiteral(

@@ -15,12 +15,13 @@ class StockStore
 public:
     virtual ~StockStore() = default;
 
-    // The stored text, or empty text when the key is missing or cannot be read.
-    virtual QString text(const QString &key) const = 0;
+    // The texts of several keys as one read finds them, in the keys' order; empty
+    // text for a key that is missing or cannot be read. A store behind a file
+    // reads it once for them all.
+    virtual QStringList texts(const QStringList &keys) const = 0;
 
-    // The texts of several keys as one read finds them, in the keys' order. A
-    // store behind a file reads it once for them all.
-    virtual QStringList texts(const QStringList &keys) const;
+    // The stored text of one key, read at the moment of the call.
+    QString text(const QString &key) const { return texts({key}).constFirst(); }
 
     // What a save came to, and what the user should hear of it.
     struct Saved
