@@ -40,17 +40,16 @@ equals "Up on the red bar, then Ctrl+C, puts the code on the X clipboard" "#0100
 press_slot 04 3
 sleep 0.5
 equals "a right press writes the three string values" "1 0 0" "$(stored 04)"
-above() { xprop -id "$wid" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE && echo above || echo normal; }
-xdotool key F4 sleep 0.5
-equals "F4 keeps the window on top" above "$(above)"
-xdotool key F5 sleep 0.5
-equals "F5 releases it" normal "$(above)"
+for step in F4:above F5:normal; do
+  xdotool key "${step%:*}" sleep 0.5
+  equals "${step%:*} leaves the window ${step#*:}" "${step#*:}" \
+    "$(xprop -id "$wid" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE && echo above || echo normal)"
+done
 
 echo "== system information"
-about() { xdotool search --all --onlyvisible --name "$1" 2>/dev/null | head -1; }
+about() { about=$(xdotool search --all --onlyvisible --name '^ﾊﾞｰｼﾞｮﾝ情報$' 2>/dev/null | head -1); [ -n "$about" ]; }
 xdotool key --delay 300 alt+h a
-until_ok test -n "$(about '^ﾊﾞｰｼﾞｮﾝ情報$')"
-check "the About window's Japanese title reaches the window manager" test -n "$(about '^ﾊﾞｰｼﾞｮﾝ情報$')"
+check "the About window's Japanese title reaches the window manager" until_ok about
 msinfo='HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO'
 reg add "$msinfo" /v PATH /d 'C:\windows\system32\msinfo32.exe' /f >/dev/null
 xdotool key alt+s
@@ -58,15 +57,14 @@ running() { pgrep -f "$1" >/dev/null; }
 check "with PATH recorded, the button starts msinfo32.exe" until_ok running msinfo32.exe
 pkill -f msinfo32.exe
 reg delete "$msinfo" /f >/dev/null
-xdotool windowactivate --sync "$(about '^ﾊﾞｰｼﾞｮﾝ情報$')" key alt+s
+xdotool windowactivate --sync "$about" key alt+s
 message() { [ "$(xdotool search --all --onlyvisible --name '^Tinvue$' | grep -vxc "$wid")" = 1 ]; }
 check "with neither value recorded, the message box opens" until_ok message
 stop_tinvue
 
 echo "== version record"
 equals "the version record, field by field" "$(cat <<'END'
-FileVersion 2.0.0.2000
-ProductVersion 2.0.0.2000
+Versions 2.0.0.2000 2.0.0.2000
 FileDescription HTML ｶﾗｰﾋﾞｭｰｱ　Tinvue for Win98/NT/2K
 FileVersion 2.00.2000
 InternalName tinvue
@@ -82,8 +80,8 @@ import re, sys, pefile
 pe = pefile.PE(sys.argv[1])
 fixed = pe.VS_FIXEDFILEINFO[0]
 version = lambda ms, ls: '%d.%d.%d.%d' % (ms >> 16, ms & 0xFFFF, ls >> 16, ls & 0xFFFF)
-print('FileVersion', version(fixed.FileVersionMS, fixed.FileVersionLS))
-print('ProductVersion', version(fixed.ProductVersionMS, fixed.ProductVersionLS))
+print('Versions', version(fixed.FileVersionMS, fixed.FileVersionLS),
+      version(fixed.ProductVersionMS, fixed.ProductVersionLS))
 for info in pe.FileInfo[0]:
     for var in getattr(info, 'Var', []):
         print('Translation', var.entry[b'Translation'])

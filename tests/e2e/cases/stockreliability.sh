@@ -80,7 +80,6 @@ row() {
 row "a Shift-JIS byte" "1 0" "copy 15 16" "{ lines 04 4; printf '[Memo]\nname=赤\n'; } | iconv -t SHIFT_JIS | conf_of" :
 row "a stray line without =" "1 0" "copy 15 16" "{ lines 04 4; echo foo; } | conf_of" :
 row "a comment" "1 0" "copy 15 16" "{ echo '; my colors'; lines 04 4; } | conf_of" :
-row "NUL bytes before a whole slot" "1 0" "copy 15 16" "{ head -c 2000 /dev/zero; echo; lines 01 1; } | conf_of" :
 # 1 MB, a byte order mark, a group in pieces, CRLF.
 row "a large file that QSettings reads whole" "0 0" "15 16" \
   "{ printf '\xEF\xBB\xBF'; awk 'BEGIN { for (i = 0; i < 30000; i++) printf \"Key%05d=some value text\n\", i }'
