@@ -1,14 +1,21 @@
 // SPDX-License-Identifier: MIT
 #include "app/form1.h"
+#include "widgets/accessiblefactory.h"
 
 #include <QAccessible>
 #include <QLineEdit>
 #include <QTest>
 #include <QThread>
 
+#include <climits>
+#include <functional>
 #include <memory>
 
 using Boundary = QAccessible::TextBoundaryType;
+using Text = QAccessibleTextInterface;
+// One call of the text interface with an offset, and what it answers or does.
+using Call = std::function<QString(Text *, QLineEdit *, int)>;
+Q_DECLARE_METATYPE(Call)
 
 // What a screen reader reads of the main window, beyond what each control shows.
 class AccessibilityTest : public QObject
@@ -39,27 +46,45 @@ class AccessibilityTest : public QObject
     }
 
 private slots:
-    // Orca asks for the word at every character it speaks, and for the line and its
-    // attributes when the box takes the focus.
+    // Any offset that a client may send: one outside the text stands for its nearest
+    // end, -2 for the cursor (here at the start) and -1 for the end. Orca asks for the
+    // word at every character it speaks, and for the line and its attributes when the
+    // box takes the focus.
     void shouldAnswerEveryQueryOnTheCodeBox_data()
     {
         QTest::addColumn<Boundary>("boundary");
         QTest::addColumn<int>("offset");
         QTest::addColumn<QStringList>("answers"); // before, at, after
         const QString none = "'' -1..-1";
-        const QString code = "'#0B0A01' 0..7";
-        QTest::newRow("character at the start")
-            << QAccessible::CharBoundary << 0 << QStringList{none, "'#' 0..1", "'0' 1..2"};
-        QTest::newRow("character at the end")
-            << QAccessible::CharBoundary << 7 << QStringList{"'1' 6..7", none, none};
-        QTest::newRow("word at the #, in no word")
-            << QAccessible::WordBoundary << 0 << QStringList{none, "'#' 0..1", "'0B0A01' 1..7"};
-        QTest::newRow("word at the end")
-            << QAccessible::WordBoundary << 7 << QStringList{"'#' 0..1", "'0B0A01' 1..7", none};
-        QTest::newRow("sentence at the end")
-            << QAccessible::SentenceBoundary << 7 << QStringList{none, code, none};
-        QTest::newRow("line, the whole text")
-            << QAccessible::LineBoundary << 7 << QStringList{none, code, none};
+        const QStringList whole{none, "'#0B0A01' 0..7", none};
+        const struct
+        {
+            const char *name;
+            Boundary boundary;
+            QStringList atStart, atEnd;
+        } kinds[] = {
+            {"character",
+             QAccessible::CharBoundary,
+             {none, "'#' 0..1", "'0' 1..2"},
+             {"'1' 6..7", none, none}},
+            // The "#" belongs to no word.
+            {"word",
+             QAccessible::WordBoundary,
+             {none, "'#' 0..1", "'0B0A01' 1..7"},
+             {"'#' 0..1", "'0B0A01' 1..7", none}},
+            {"sentence", QAccessible::SentenceBoundary, whole, whole},
+            {"paragraph", QAccessible::ParagraphBoundary, whole, whole},
+            {"line", QAccessible::LineBoundary, whole, whole},
+            {"no boundary", QAccessible::NoBoundary, whole, whole},
+        };
+        for (const auto &kind : kinds) {
+            for (int offset : {INT_MIN, -2, 0})
+                QTest::addRow("%s at %d", kind.name, offset)
+                    << kind.boundary << offset << kind.atStart;
+            for (int offset : {-1, 7, 8, INT_MAX})
+                QTest::addRow("%s at %d", kind.name, offset)
+                    << kind.boundary << offset << kind.atEnd;
+        }
     }
     void shouldAnswerEveryQueryOnTheCodeBox()
     {
@@ -68,6 +93,7 @@ private slots:
         Form1 w;
         auto *box = w.control<QLineEdit>("Text1");
         box->setText("#0B0A01");
+        box->setCursorPosition(0);
         QAccessibleTextInterface *text =
             QAccessible::queryAccessibleInterface(box)->textInterface();
         QTEST(ask(text, boundary, offset), "answers");
@@ -75,6 +101,86 @@ private slots:
         int start = -1, end = -1;
         text->attributes(offset, &start, &end);
         QCOMPARE(QString("%1..%2").arg(start).arg(end), "0..7");
+    }
+
+    // The other calls that take offsets, with the same offsets: here every one
+    // outside the text, -2 and -1 too, stands for its nearest end.
+    void shouldTakeAnyOffsetInTheOtherCalls_data()
+    {
+        QTest::addColumn<Call>("call");
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<QString>("answer");
+        const struct
+        {
+            const char *name;
+            Call call;
+            QString atStart, atEnd;
+        } calls[] = {
+            {"text to the end", [](Text *t, QLineEdit *, int o) { return t->text(o, 7); },
+             "#0B0A01", ""},
+            {"text from the start", [](Text *t, QLineEdit *, int o) { return t->text(0, o); }, "",
+             "#0B0A01"},
+            {"character box",
+             [](Text *t, QLineEdit *, int o) {
+                 return QString(t->characterRect(o).isEmpty() ? "none" : "a box");
+             },
+             "a box", "none"},
+            {"selection to 3",
+             [](Text *t, QLineEdit *box, int o) {
+                 t->setSelection(0, o, 3);
+                 return box->selectedText();
+             },
+             "#0B", "0A01"},
+            {"cursor",
+             [](Text *t, QLineEdit *box, int o) {
+                 t->setCursorPosition(o);
+                 return QString::number(box->cursorPosition());
+             },
+             "0", "7"},
+            {"scroll",
+             [](Text *t, QLineEdit *box, int o) {
+                 t->scrollToSubstring(o, o);
+                 return QString::number(box->cursorPosition());
+             },
+             "0", "7"},
+        };
+        for (const auto &call : calls) {
+            for (int offset : {INT_MIN, -2, -1})
+                QTest::addRow("%s, %d", call.name, offset) << call.call << offset << call.atStart;
+            for (int offset : {7, 8, INT_MAX})
+                QTest::addRow("%s, %d", call.name, offset) << call.call << offset << call.atEnd;
+        }
+    }
+    void shouldTakeAnyOffsetInTheOtherCalls()
+    {
+        QFETCH(Call, call);
+        QFETCH(int, offset);
+        Form1 w;
+        auto *box = w.control<QLineEdit>("Text1");
+        box->setText("#0B0A01");
+        box->setCursorPosition(3);
+        QTEST(call(QAccessible::queryAccessibleInterface(box)->textInterface(), box, offset),
+              "answer");
+    }
+
+    // A line edit that hides its text is left to Qt, which tells a reader no more
+    // than the box shows.
+    void shouldLeaveHiddenTextToQt_data()
+    {
+        QTest::addColumn<QLineEdit::EchoMode>("mode");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("no echo") << QLineEdit::NoEcho << "";
+        QTest::newRow("password") << QLineEdit::Password << "**";
+        QTest::newRow("password but while edited") << QLineEdit::PasswordEchoOnEdit << "**";
+    }
+    void shouldLeaveHiddenTextToQt()
+    {
+        QFETCH(QLineEdit::EchoMode, mode);
+        AccessibleFactory::install();
+        QLineEdit box;
+        box.setEchoMode(mode);
+        box.setText("秘密");
+        QTEST(QAccessible::queryAccessibleInterface(&box)->text(QAccessible::Value), "value");
     }
 
     void shouldListAFramesControlsInReadingOrder_data()
