@@ -10,8 +10,10 @@ set -uo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 # shellcheck source=../e2e/session.sh
 . "$root/tests/e2e/session.sh"
+# shellcheck source=sandbox.sh
+. "$root/tests/windows/sandbox.sh"
 
-export WINEPREFIX=$work/wine WINEDLLOVERRIDES=mscoree,mshtml= WINEDEBUG=-all
+wine_sandbox "$work/home"
 trap 'wineserver -k 2>/dev/null; cleanup' EXIT
 wineboot -i 2>/dev/null
 # reg prints in the locale's code page; C keeps it ASCII.
