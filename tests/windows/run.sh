@@ -113,6 +113,12 @@ uninstall() { wine "$dir/uninstall.exe" "$@" "_?=$windir"; }
 shown() { /usr/bin/python3 -c 'import re, sys
 for text in re.findall(r"MSGBOX_OnInit L\"(.*)\"", open(sys.argv[1], errors="replace").read()):
     print(re.sub(r"\\([0-9a-f]{4})", lambda m: chr(int(m[1], 16)), text).replace("\\r\\n", " "))' "$1"; }
+# ended PID: sets status to the exit code of that run, or to "running" when it
+# has not ended within ten seconds, and then ends it.
+ended() {
+  status=running
+  if until_ok eval "! kill -0 $1 2>/dev/null"; then wait "$1"; status=$?; else { kill -9 "$1"; wait "$1"; } 2>/dev/null; fi
+}
 # box TITLE: the message box of that title, found once it shows.
 box() { box=$(xdotool search --all --onlyvisible --name "^$1\$" 2>/dev/null | head -1); [ -n "$box" ]; }
 running="Tinvue が起動しています。  Tinvue を終了してから［再試行］を押してください。［キャンセル］を押すと、何も変えずに終わります。"
@@ -162,7 +168,7 @@ WINEDEBUG=+msgbox uninstall 2>"$work/trace" &
 pid=$!
 check "the uninstaller shows its message box" until_ok box 'Tinvue アンインストール'
 xdotool windowactivate --sync "$box" key Escape
-wait $pid; status=$?
+ended $pid
 equals "which asks to end Tinvue; Cancel ends it with exit code 2" "$running 2" "$(shown "$work/trace") $status"
 equals "and changes nothing" "$before" "$(installed)"
 
@@ -173,7 +179,7 @@ xdotool windowactivate --sync "$box" key Return
 again() { [ "$(grep -c MSGBOX_OnInit "$work/trace")" = 2 ] && box 'Tinvue セットアップ'; }
 check "Retry while Tinvue runs shows it again" until_ok again
 xdotool windowactivate --sync "$box" key Escape
-wait $pid; status=$?
+ended $pid
 equals "each asks to end Tinvue; Cancel ends it with exit code 2" "$running
 $running 2" "$(shown "$work/trace") $status"
 equals "and changes nothing" "$before" "$(installed)"
@@ -189,7 +195,7 @@ xdotool windowactivate --sync "$box" key Return
 page() { box "Tinvue セットアップ:$1" && xdotool windowactivate --sync "$box" key Return; }
 until_ok page 'インストール フォルダ'
 until_ok page '完了'
-wait $pid; status=$?
+ended $pid
 equals "Retry once Tinvue has ended installs it, replacing the program; exit code 0" "$new 0" \
   "$(md5sum <"$dir/tinvue.exe") $status"
 
