@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# The Windows build (scripts/windows) under Wine, in a Wine prefix of its own:
-# the unit tests that apply to Windows, then, end to end in a private X display
-# under openbox, what differs from Linux: the Japanese window, the clipboard,
-# the stock in the registry, the topmost call, the system information tool
-# found in the registry, the version record, and the installer.
+# The Windows build (scripts/windows) under Wine, in a Wine home and prefix of
+# its own: the unit tests that apply to Windows, then, end to end in a private X
+# display under openbox, what differs from Linux: the Japanese window, the
+# clipboard, the stock in the registry, the topmost call, the system information
+# tool found in the registry, the version record, and the installer and
+# uninstaller, silent and not, with Tinvue running too.
 #   tests/windows/run.sh
 set -uo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
