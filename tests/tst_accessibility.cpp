@@ -40,6 +40,15 @@ class AccessibilityTest : public QObject
         return *answers;
     }
 
+    // The code box of the window, holding #0B0A01 with the cursor at the given place.
+    static QAccessibleTextInterface *codeBox(Form1 &w, int cursor)
+    {
+        auto *box = w.control<QLineEdit>("Text1");
+        box->setText("#0B0A01");
+        box->setCursorPosition(cursor);
+        return QAccessible::queryAccessibleInterface(box)->textInterface();
+    }
+
 private slots:
     // Any offset that a client may send: one outside the text stands for its nearest
     // end, -2 for the cursor (here at the start) and -1 for the end. Orca asks for the
@@ -86,11 +95,7 @@ private slots:
         QFETCH(Boundary, boundary);
         QFETCH(int, offset);
         Form1 w;
-        auto *box = w.control<QLineEdit>("Text1");
-        box->setText("#0B0A01");
-        box->setCursorPosition(0);
-        QAccessibleTextInterface *text =
-            QAccessible::queryAccessibleInterface(box)->textInterface();
+        QAccessibleTextInterface *text = codeBox(w, 0);
         QTEST(ask(text, boundary, offset), "answers");
         // One run of attributes holds the whole code, so that a reader builds it whole.
         int start = -1, end = -1;
@@ -128,11 +133,7 @@ private slots:
         QFETCH(QString, call);
         QFETCH(int, offset);
         Form1 w;
-        auto *box = w.control<QLineEdit>("Text1");
-        box->setText("#0B0A01");
-        box->setCursorPosition(3);
-        QAccessibleTextInterface *text =
-            QAccessible::queryAccessibleInterface(box)->textInterface();
+        QAccessibleTextInterface *text = codeBox(w, 3);
         QString answer;
         if (call == "text to the end")
             answer = text->text(offset, 7);
@@ -144,6 +145,7 @@ private slots:
             text->setCursorPosition(offset);
         else
             text->scrollToSubstring(offset, offset);
+        const auto *box = w.control<QLineEdit>("Text1");
         QTEST(QString("%1|%2|%3").arg(answer, box->selectedText()).arg(box->cursorPosition()),
               "after");
     }
