@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/form1.h"
+#include "app/instancemutex.h"
 #include "app/qttexts.h"
 #include "placement/platformchoice.h"
 
@@ -7,6 +8,7 @@
 
 int main(int argc, char *argv[])
 {
+    const InstanceMutex running;
     PlatformChoice::apply();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tinvue"));

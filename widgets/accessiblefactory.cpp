@@ -20,7 +20,9 @@ QAccessibleInterface *create(const QString &className, QObject *object)
     // a plugin for the class.
     if (className == QLatin1String("ColorPanel"))
         return new PanelAccessible(static_cast<ColorPanel *>(object));
-    if (className == QLatin1String("QLineEdit"))
+    // A line edit that hides its text is Qt's, which reads no more than the box shows.
+    if (className == QLatin1String("QLineEdit") &&
+        static_cast<QLineEdit *>(object)->echoMode() == QLineEdit::Normal)
         return new LineEditAccessible(static_cast<QLineEdit *>(object));
     if (className == QLatin1String("FrameBox"))
         return new FrameAccessible(static_cast<FrameBox *>(object));

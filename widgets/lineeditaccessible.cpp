@@ -104,8 +104,10 @@ void LineEditAccessible::removeSelection(int selectionIndex)
 
 void LineEditAccessible::setSelection(int selectionIndex, int startOffset, int endOffset)
 {
-    if (selectionIndex == 0)
-        box()->setSelection(startOffset, endOffset - startOffset);
+    if (selectionIndex != 0)
+        return;
+    startOffset = clamped(startOffset);
+    box()->setSelection(startOffset, clamped(endOffset) - startOffset);
 }
 
 int LineEditAccessible::cursorPosition() const
@@ -115,14 +117,21 @@ int LineEditAccessible::cursorPosition() const
 
 void LineEditAccessible::setCursorPosition(int position)
 {
-    box()->setCursorPosition(position);
+    box()->setCursorPosition(clamped(position));
 }
 
 QString LineEditAccessible::text(int startOffset, int endOffset) const
 {
+    startOffset = clamped(startOffset);
+    endOffset = clamped(endOffset);
     if (startOffset > endOffset)
         return QString();
     return box()->text().mid(startOffset, endOffset - startOffset);
+}
+
+int LineEditAccessible::clamped(int offset) const
+{
+    return std::clamp(offset, 0, characterCount());
 }
 
 QString LineEditAccessible::piece(int offset, QAccessible::TextBoundaryType boundaryType, int step,
@@ -134,9 +143,8 @@ QString LineEditAccessible::piece(int offset, QAccessible::TextBoundaryType boun
         offset = box()->cursorPosition();
     else if (offset == -1)
         offset = all.size();
+    offset = clamped(offset);
     *startOffset = *endOffset = -1;
-    if (offset < 0 || offset > all.size())
-        return QString();
     const QList<int> starts = pieceStarts(all, boundaryType);
     // The end of the text belongs to the last piece, as the end of a line does,
     // except for characters: none stands at the end.
@@ -176,6 +184,7 @@ int LineEditAccessible::characterCount() const
 
 QRect LineEditAccessible::characterRect(int offset) const
 {
+    offset = clamped(offset);
     const QString character = text(offset, offset + 1);
     if (character.isEmpty())
         return QRect();
@@ -199,8 +208,8 @@ int LineEditAccessible::offsetAtPoint(const QPoint &point) const
 void LineEditAccessible::scrollToSubstring(int startIndex, int endIndex)
 {
     // The box scrolls to show its cursor: the end first, then the start.
-    box()->setCursorPosition(endIndex);
-    box()->setCursorPosition(startIndex);
+    setCursorPosition(endIndex);
+    setCursorPosition(startIndex);
 }
 
 QString LineEditAccessible::attributes(int offset, int *startOffset, int *endOffset) const

@@ -12,8 +12,10 @@ class QLineEdit;
 // a text attribute run of no length, from which a reader builds the line without
 // its last character. Here a query cuts the text into its pieces of the asked
 // kind, characters, words or sentences, in one pass, and picks among them; the
-// attributes, none, hold for the whole text. Tinvue's line edits show their text
-// as it is: none hides it as a password field does.
+// attributes, none, hold for the whole text. An offset from a reader, any int at
+// all, is first brought into the text: one outside it stands for its nearest end.
+// Only line edits that show their text as it is are read here; the factory leaves
+// those that hide it, as a password field does, to Qt.
 class LineEditAccessible : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:
@@ -45,6 +47,7 @@ public:
 
 private:
     QLineEdit *box() const;
+    int clamped(int offset) const;
     // The piece of the given kind that holds `offset`, or the one `step` pieces
     // from it; empty, with both offsets -1, where there is none.
     QString piece(int offset, QAccessible::TextBoundaryType boundaryType, int step,

@@ -5,7 +5,12 @@
 work=$(mktemp -d /tmp/tinvue-e2e.XXXXXX)
 passed=0 failed=0 app_pid=
 
-cleanup() { kill -9 $app_pid ${wm_pid:-} ${xvfb_pid:-} 2>/dev/null; rm -rf "$work"; }
+# The window manager and the X server end on TERM; waiting for them keeps the
+# shell from reporting their end as a failure.
+cleanup() {
+  { kill -9 $app_pid; kill ${wm_pid:-} ${xvfb_pid:-}; wait $app_pid ${wm_pid:-} ${xvfb_pid:-}; } 2>/dev/null
+  rm -rf "$work"
+}
 trap cleanup EXIT
 
 pass() { passed=$((passed + 1)); echo "PASS: $*"; }
