@@ -15,7 +15,7 @@ conf=$conf_dir/Tinvue.conf
 printf '#!/bin/sh\nexec %s "%s"\n' "$([ "$(id -u)" != 0 ] || echo setpriv --bounding-set=-dac_override,-dac_read_search)" \
   "$tinvue" >"$work/tinvue-user" && chmod +x "$work/tinvue-user"
 real_tinvue=$tinvue tinvue=$work/tinvue-user
-unmount() { ! mountpoint -q "$conf_dir" || umount "$conf_dir"; }
+unmount() { for m in "$conf_dir" "$work/tmp"; do ! mountpoint -q "$m" || umount "$m"; done; }
 trap 'unmount; cleanup' EXIT
 
 wait_pixel() { for _ in $(seq 40); do [ "$(pixel "$1" "$2")" = "$3" ] && return; sleep 0.05; done; }
@@ -99,10 +99,37 @@ if [ "$(id -u)" -eq 0 ]; then
   small() { mount -t tmpfs -o size=16k tmpfs "$conf_dir" && lines 03 3 | conf_of; }
   fill() { dd if=/dev/zero of="$conf_dir/fill" bs=4k 2>/dev/null; }
   row "a full disk" "1 0" same 'small && fill' 'rm "$conf_dir/fill"'
-  # Once there is room again, another slot's store must not write the failed one.
-  row "a disk that fills between two stores" "0 1" "14 15" \
-    'small; between=fill after="rm \"\$conf_dir/fill\"; press_told 14 010203 >/dev/null"' :
+  # Once there is room again, reading the stock (a left press) must not write the failed slot.
+  row "a disk that fills between two stores" "0 1" 15 \
+    'small; between=fill after="rm \"\$conf_dir/fill\"; press_slot 15 1; sleep 0.5"' :
+  # A page for the lock and two for the new file beside the old one's: room for one
+  # rewrite of the file, which the next store would need a page more for.
+  row "a disk with room for one rewrite" "0 1" 15 'mount -t tmpfs -o size=16k tmpfs "$conf_dir"
+    printf "[Memo]\nnote=%04077d\n" 0 | conf_of' ''
+  # The new file is first written in the temporary folder; that folder failing is no
+  # reason to write the settings file without its comment.
+  row "a temporary folder too small" "1 0" same 'mkdir "$work/tmp" && mount -t tmpfs -o size=4k tmpfs "$work/tmp"
+    export TMPDIR=$work/tmp; { echo "; my colors"; lines 04 4; } | conf_of' ''
+  unset TMPDIR
 else
   echo "SKIP: the full-disk rows mount a tmpfs, which only root may"
 fi
+
+# Two running copies store into two slots at the same moment. A 1 MB file makes
+# each store long enough for the two to meet; both slots must be kept.
+rm -rf "$XDG_CONFIG_HOME" && mkdir -p "$conf_dir"
+awk 'BEGIN { print "[Memo]"; for (i = 0; i < 40000; i++) printf "Key%05d=some value text\n", i }' >"$conf"
+copies=()
+for x in 0 600; do
+  start_tinvue && xdotool key Up Tab Up Up Tab Up Up Up windowmove --sync "$wid" "$x" 0
+  copies+=("$wid $app_pid")
+done
+read -r wid1 pid1 <<<"${copies[0]}" && read -r wid2 pid2 <<<"${copies[1]}"
+read -r x1 y1 <<<"$(slot_xy 15)" && read -r x2 y2 <<<"$(slot_xy 16)"
+wid=$wid1 top=$(client_top)
+xdotool mousemove --window "$wid1" "$x1" $((y1 + top)) click 3 mousemove --window "$wid2" "$x2" $((y2 + top)) click 3
+until_ok eval '[ "$(stored 15) $(stored 16)" = "1 2 3 1 2 3" ]'
+equals "two copies storing at once: both slots kept" "1 2 3 1 2 3" "$(stored 15) $(stored 16)"
+kill -9 "$pid1" "$pid2" && wait "$pid1" "$pid2" 2>/dev/null
+app_pid=
 tinvue=$real_tinvue
