@@ -4,8 +4,7 @@
 # happens; a store that does not reach the disk is told in one message box a
 # run; once the cause is gone the next store is kept. A file with lines that
 # QSettings would not write back is first copied beside itself, which is told
-# once. (Several running copies share the file through QSettings, which merges
-# their keys under a lock.)
+# once. Two running copies that store at once take turns (the last check).
 # (What a file loads is QSettings' reading and tst_colorstock's; here the
 # program only has to start.)
 conf_dir=$XDG_CONFIG_HOME/Tinvue
