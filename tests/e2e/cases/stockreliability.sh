@@ -131,4 +131,17 @@ until_ok eval '[ "$(stored 15) $(stored 16)" = "1 2 3 1 2 3" ]'
 equals "two copies storing at once: both slots kept" "1 2 3 1 2 3" "$(stored 15) $(stored 16)"
 kill -9 "$pid1" "$pid2" && wait "$pid1" "$pid2" 2>/dev/null
 app_pid=
+
+# Killed while it holds the lock in the middle of a store of a 10 MB file: the
+# file stays whole, and the lock left behind does not stop the next store.
+awk 'BEGIN { print "[Memo]"; for (i = 0; i < 400000; i++) printf "Key%06d=some value text\n", i }' | conf_of
+start_tinvue && xdotool key Up Tab Up Up Tab Up Up Up && press_slot 15 3
+for _ in $(seq 300); do [ ! -e "$conf.lock" ] || break; sleep 0.01; done
+check "killed in a store: it held the lock" test -e "$conf.lock"
+stop_tinvue
+check "killed in a store: the file is whole" cmp -s "$conf" "$work/original"
+start_tinvue && xdotool key Up Tab Up Up Tab Up Up Up && press_slot 16 3
+until_ok eval '[ "$(stored 16)" = "1 2 3" ]'
+equals "killed in a store: the next store goes through" "1 2 3 0" \
+  "$(stored 16) $(xdotool search --all --onlyvisible --pid "$app_pid" --name '^Tinvue$' | grep -cvx "$wid")"
 tinvue=$real_tinvue
