@@ -6,9 +6,36 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include <optional>
+
 namespace {
 const QString group = QStringLiteral("Settings/");
 const QByteArray byteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
+
+// The bytes that QSettings writes back for `bytes` with the keys set, made under
+// `fileName`; nothing when the temporary folder failed.
+std::optional<QByteArray> rewrite(const QByteArray &bytes, const StockStore::Texts &keyTexts,
+                                  const QString &fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush())
+        return std::nullopt;
+    file.close();
+    {
+        QSettings probe(fileName, QSettings::IniFormat);
+        for (auto it = keyTexts.cbegin(); it != keyTexts.cend(); ++it)
+            probe.setValue(group + it.key(), it.value());
+        probe.sync();
+        if (probe.status() == QSettings::AccessError)
+            return std::nullopt;
+    }
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray written = file.readAll();
+    if (file.error() != QFile::NoError)
+        return std::nullopt;
+    return written;
+}
 } // namespace
 
 SettingsPlan::SettingsPlan(const QByteArray &original, const StockStore::Texts &keyTexts)
@@ -18,40 +45,29 @@ SettingsPlan::SettingsPlan(const QByteArray &original, const StockStore::Texts &
     const QByteArray bytes =
         original.startsWith(byteOrderMark) ? original.mid(byteOrderMark.size()) : original;
     QTemporaryDir folder;
-    QFile trial(folder.filePath(QStringLiteral("trial.conf")));
-    if (!folder.isValid() || !trial.open(QIODevice::WriteOnly) ||
-        trial.write(bytes) != bytes.size() || !trial.flush())
+    if (!folder.isValid())
         return;
-    trial.close();
-    qsizetype meant = 0;
-    {
-        QSettings probe(trial.fileName(), QSettings::IniFormat);
-        for (auto it = keyTexts.cbegin(); it != keyTexts.cend(); ++it)
-            probe.setValue(group + it.key(), it.value());
-        probe.sync();
-        // QSettings keeps the first error it met, such as a line it cannot
-        // parse, so a failed write need not show here; the reading below tells.
-        if (probe.status() == QSettings::AccessError)
-            return;
-        meant = probe.allKeys().size();
-    }
-    // Read under a name of its own: under the first one, QSettings would answer
-    // from what it meant to write rather than from the bytes.
-    QFile written(folder.filePath(QStringLiteral("written.conf")));
-    if (!trial.rename(written.fileName()) || !written.open(QIODevice::ReadOnly))
+    // Qt 6.4's QSaveFile, which QSettings writes with, puts a file in place even
+    // when the disk filled before all of it was written. Made twice, the rewrite
+    // is whole when both agree: a disk that fills cuts the second one shorter.
+    const QString first = folder.filePath(QStringLiteral("first.conf"));
+    const std::optional<QByteArray> written = rewrite(bytes, keyTexts, first);
+    if (!written ||
+        written != rewrite(bytes, keyTexts, folder.filePath(QStringLiteral("second.conf"))))
         return;
-    m_rewritten = written.readAll();
-    // Qt 6.4's QSaveFile puts a file in place even when the disk was full before
-    // all of it was written. What QSettings writes ends with a line end, and a
-    // cut after one loses at least the last key.
-    const QSettings reading(written.fileName(), QSettings::IniFormat);
-    if (written.error() != QFile::NoError || !m_rewritten.endsWith('\n') ||
-        reading.allKeys().size() < meant)
+    // QSettings keeps the first error it met, such as a line it cannot parse, so a
+    // write that failed need not show in its status; a reading of the bytes tells.
+    // It is made under a name of its own: under the first, QSettings would answer
+    // from what it meant to write.
+    const QString check = folder.filePath(QStringLiteral("check.conf"));
+    if (!QFile::rename(first, check))
         return;
+    const QSettings reading(check, QSettings::IniFormat);
     for (auto it = keyTexts.cbegin(); it != keyTexts.cend(); ++it) {
         if (reading.value(group + it.key()).toString() != it.value())
             return;
     }
+    m_rewritten = *written;
     m_needsCopy = !keepsLines(original, m_rewritten, keyTexts.keys());
     m_ready = true;
 }

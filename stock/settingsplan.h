@@ -6,12 +6,12 @@
 #include <QByteArray>
 
 // The settings file's new bytes when a save sets keys of its group [Settings].
-// QSettings, the one reader and writer of the file's form, rewrites a copy of
-// the original in the temporary folder; the plan holds those bytes only once a
-// fresh reading of them finds every key that QSettings meant to write, the new
-// texts among them. The original's lines that the rewrite changes or drops (a
-// comment, a line QSettings cannot parse, text that is not UTF-8) are what a
-// copy of the original must keep.
+// QSettings, the one reader and writer of the file's form, rewrites copies of
+// the original in the temporary folder; the plan holds those bytes only once
+// they came out whole and a fresh reading of them finds the new texts. The
+// original's lines that the rewrite changes or drops (a comment, a line
+// QSettings cannot parse, text that is not UTF-8) are what a copy of the
+// original must keep.
 class SettingsPlan
 {
 public:

@@ -107,8 +107,13 @@ if [ "$(id -u)" -eq 0 ]; then
     printf "[Memo]\nnote=%04077d\n" 0 | conf_of' ''
   # The new file is first written in the temporary folder; that folder failing is no
   # reason to write the settings file without its comment.
-  row "a temporary folder too small" "1 0" same 'mkdir "$work/tmp" && mount -t tmpfs -o size=4k tmpfs "$work/tmp"
+  row "a temporary folder too small" "1 0" same 'mkdir -p "$work/tmp" && mount -t tmpfs -o size=4k tmpfs "$work/tmp"
     export TMPDIR=$work/tmp; { echo "; my colors"; lines 04 4; } | conf_of' ''
+  # Room there for the new file's first 4096 bytes, which end with a line: Qt
+  # still puts the cut file in place, and a store must not take it for whole.
+  row "a temporary folder that fills during the rewrite" "1 0" same 'mkdir -p "$work/tmp" &&
+    mount -t tmpfs -o size=12k tmpfs "$work/tmp" && export TMPDIR=$work/tmp
+    printf "[Settings]\nColorStock_01R=1\n[Window]\na=%04004d\nb=2\n" 0 | conf_of' ''
   unset TMPDIR
 else
   echo "SKIP: the full-disk rows mount a tmpfs, which only root may"
