@@ -6,8 +6,6 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include <optional>
-
 namespace {
 const QString group = QStringLiteral("Settings/");
 const QByteArray byteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
@@ -29,12 +27,7 @@ std::optional<QByteArray> rewrite(const QByteArray &bytes, const StockStore::Tex
         if (probe.status() == QSettings::AccessError)
             return std::nullopt;
     }
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray written = file.readAll();
-    if (file.error() != QFile::NoError)
-        return std::nullopt;
-    return written;
+    return SettingsPlan::readWhole(fileName);
 }
 } // namespace
 
@@ -110,4 +103,15 @@ bool SettingsPlan::keepsLines(const QByteArray &original, const QByteArray &rewr
             return false;
     }
     return true;
+}
+
+std::optional<QByteArray> SettingsPlan::readWhole(const QString &fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFile::NoError)
+        return std::nullopt;
+    return bytes;
 }

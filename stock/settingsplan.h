@@ -5,6 +5,8 @@
 
 #include <QByteArray>
 
+#include <optional>
+
 // The settings file's new bytes when a save sets keys of its group [Settings].
 // QSettings, the one reader and writer of the file's form, rewrites copies of
 // the original in the temporary folder; the plan holds those bytes only once
@@ -28,6 +30,9 @@ public:
     // count, and a group's heading need stand there only once.
     static bool keepsLines(const QByteArray &original, const QByteArray &rewritten,
                            const QStringList &keys);
+
+    // A file's bytes, or nothing when it cannot be read whole.
+    static std::optional<QByteArray> readWhole(const QString &fileName);
 
 private:
     bool m_ready = false;

@@ -174,15 +174,9 @@ QString SettingsStockStore::whyNotWritten() const
 // The file's bytes, none for a missing file, or nothing when it cannot be read whole.
 std::optional<QByteArray> SettingsStockStore::readBytes() const
 {
-    QFile existing(m_fileName);
-    if (!existing.exists())
+    if (!QFileInfo::exists(m_fileName))
         return QByteArray();
-    if (!existing.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray data = existing.readAll();
-    if (existing.error() != QFile::NoError)
-        return std::nullopt;
-    return data;
+    return SettingsPlan::readWhole(m_fileName);
 }
 
 // A copy of the file's bytes beside it: an earlier copy that holds them, or a
