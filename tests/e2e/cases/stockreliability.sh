@@ -76,13 +76,8 @@ row() {
   unmount
 }
 
-row "a Shift-JIS byte" "1 0" "copy 15 16" "{ lines 04 4; printf '[Memo]\nname=赤\n'; } | iconv -t SHIFT_JIS | conf_of" :
-row "a stray line without =" "1 0" "copy 15 16" "{ lines 04 4; echo foo; } | conf_of" :
+# (Which lines a file may hold and keep is tst_settingsstockstore's.)
 row "a comment" "1 0" "copy 15 16" "{ echo '; my colors'; lines 04 4; } | conf_of" :
-# 1 MB, a byte order mark, a group in pieces, CRLF.
-row "a large file that QSettings reads whole" "0 0" "15 16" \
-  "{ printf '\xEF\xBB\xBF'; awk 'BEGIN { for (i = 0; i < 30000; i++) printf \"Key%05d=some value text\n\", i }'
-     lines 05 5; lines 06 6; printf '[Other]\nx=1\n'; lines 07 7; lines 11 11 | sed 's/\$/\r/'; } | conf_of" :
 row "an empty file" "0 0" "15 16" "conf_of </dev/null" :
 row "a pipe in the file's place" "1 0" same 'mkfifo "$conf"' ''
 row "a dangling symbolic link" "1 0" same 'ln -s gone.conf "$conf"' ': >"$conf_dir/gone.conf"'
