@@ -67,9 +67,6 @@ private slots:
         QTest::newRow("a byte order mark and CRLF")
             << QByteArray("\xEF\xBB\xBF[Settings]\r\nColorStock_01R=1\r\n")
             << "[Settings]\nColorStock_01R=1\n" + slot5Lines << false;
-        QTest::newRow("the slot's old texts, one twice")
-            << QByteArray("[Settings]\nColorStock_05R=1\nColorStock_05R=2\nColorStock_05G=3\n")
-            << settings << false;
         QTest::newRow("a group in two pieces")
             << QByteArray(
                    "[Settings]\nColorStock_01R=1\n[Memo]\nx=1\n[Settings]\nColorStock_01G=2\n")
