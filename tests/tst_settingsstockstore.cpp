@@ -88,7 +88,8 @@ private slots:
                                    << "[Memo]\nname=@String(a\\0\\x62)\n\n" + settings << true;
         QByteArray large = "[Memo]\n";
         for (int n = 0; large.size() < 10 << 20; ++n) // in QSettings' order
-            large += "Key" + QByteArray::number(n).rightJustified(7, '0') + "=some value text\n";
+            large += "Key" + QByteArray::number(n).rightJustified(5, '0') + '=' +
+                     QByteArray(1000, 'v') + '\n';
         QTest::newRow("10 MB") << large << large + '\n' + settings << false;
     }
     void shouldRewriteWithTheSlotAndTellWhetherACopyIsNeeded()
