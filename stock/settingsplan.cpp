@@ -6,6 +6,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include <algorithm>
+
 namespace {
 const QString group = QStringLiteral("Settings/");
 const QByteArray byteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");

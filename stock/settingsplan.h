@@ -25,16 +25,16 @@ public:
     const QByteArray &rewritten() const { return m_rewritten; }
     bool needsCopy() const { return m_needsCopy; }
 
+    // A file's bytes, or nothing when it cannot be read whole.
+    static std::optional<QByteArray> readWhole(const QString &fileName);
+
+private:
     // Whether every line of `original` but the keys' own in [Settings] is still
     // in `rewritten`; blank lines, a byte order mark and carriage returns do not
     // count, and a group's heading need stand there only once.
     static bool keepsLines(const QByteArray &original, const QByteArray &rewritten,
                            const QStringList &keys);
 
-    // A file's bytes, or nothing when it cannot be read whole.
-    static std::optional<QByteArray> readWhole(const QString &fileName);
-
-private:
     bool m_ready = false;
     QByteArray m_rewritten;
     bool m_needsCopy = false;

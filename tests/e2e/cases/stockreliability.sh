@@ -4,7 +4,8 @@
 # happens; a store that does not reach the disk is told in one message box a
 # run; once the cause is gone the next store is kept. A file with lines that
 # QSettings would not write back is first copied beside itself, which is told
-# once. Two running copies that store at once take turns (the last check).
+# once. Two running copies that store at once take turns, and one killed in
+# the middle of a store stops no later store (the last checks).
 # (What a file loads is QSettings' reading and tst_colorstock's; here the
 # program only has to start.)
 conf_dir=$XDG_CONFIG_HOME/Tinvue
