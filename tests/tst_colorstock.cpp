@@ -176,7 +176,7 @@ private slots:
         const QStringList copies =
             QDir(m_config.filePath("Tinvue")).entryList({"Tinvue.conf.*.bak"});
         QCOMPARE(copies.size(), 1);
-        const QString copy = m_file + copies[0].mid(11);
+        const QString copy = m_config.filePath("Tinvue/" + copies[0]);
         QFile kept(copy);
         QVERIFY(kept.open(QIODevice::ReadOnly) && kept.readAll() == original);
         struct stat st;

@@ -12,7 +12,7 @@
 #include <sys/resource.h>
 
 namespace {
-// Slot 05 takes 10, 20, 30; QSettings writes new keys in the order given.
+// Slot 05 takes 10, 20, 30; QSettings writes a group's keys in alphabetical order.
 const StockStore::Texts slot5{
     {"ColorStock_05R", "10"}, {"ColorStock_05G", "20"}, {"ColorStock_05B", "30"}};
 const QByteArray slot5Lines = "ColorStock_05B=30\nColorStock_05G=20\nColorStock_05R=10\n";

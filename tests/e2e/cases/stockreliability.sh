@@ -98,7 +98,8 @@ if [ "$(id -u)" -eq 0 ]; then
   row "a disk that fills between two stores" "0 1" 15 \
     'small; between=fill after="rm \"\$conf_dir/fill\"; press_slot 15 1; sleep 0.5"' :
   # A page for the lock and two for the new file beside the old one's: room for one
-  # rewrite of the file, which the next store would need a page more for.
+  # rewrite with the slot's three keys. The next store would need a page more; it
+  # is refused and leaves the file whole.
   row "a disk with room for one rewrite" "0 1" 15 'mount -t tmpfs -o size=16k tmpfs "$conf_dir"
     printf "[Memo]\nnote=%04077d\n" 0 | conf_of' ''
   # The new file is first written in the temporary folder; that folder failing is no
