@@ -99,26 +99,23 @@ void ColorStock::describeSlot(int slot)
 
 void ColorStock::StoreStockSlot(int slot, int red, int green, int blue)
 {
-    // Three separate writes: one that fails does not stop the others.
+    // One save of the three keys, so that a slot is never stored in part: a
+    // restart would show a color that was never stored.
     const int values[] = {red, green, blue};
-    bool onDisk = true;
-    QString failure;
-    QString kept;
-    for (auto c : ColorValue::components) {
-        const StockStore::Saved saved =
-            m_store->save(StockStore::key(slot, c), QString::number(values[c]));
-        onDisk = onDisk && saved.onDisk;
-        if (QString &first = saved.onDisk ? kept : failure; first.isEmpty())
-            first = saved.message;
-    }
-    m_unsaved[slot - 1] = !onDisk;
+    StockStore::Texts texts;
+    for (auto c : ColorValue::components)
+        texts.insert(StockStore::key(slot, c), QString::number(values[c]));
+    const StockStore::Saved saved = m_store->save(texts);
+    m_unsaved[slot - 1] = !saved.onDisk;
     describeSlot(slot);
     // Each told once a run: a later failure has the same cause, and each such
     // swatch is marked; a later copy of the file sits beside the first.
-    if (!failure.isEmpty() && !std::exchange(m_toldFailure, true))
-        emit storeFailed(failure);
-    if (!kept.isEmpty() && !std::exchange(m_toldKept, true))
-        emit originalKept(kept);
+    if (saved.message.isEmpty())
+        return;
+    if (!saved.onDisk && !std::exchange(m_toldFailure, true))
+        emit storeFailed(saved.message);
+    if (saved.onDisk && !std::exchange(m_toldKept, true))
+        emit originalKept(saved.message);
 }
 
 QString ColorStock::ReadStockComponent(int slot, ColorValue::Component component) const

@@ -50,8 +50,8 @@ public:
     QString ReadStockComponent(int slot, ColorValue::Component component) const;
 
 signals:
-    // The first store of this run that did not reach the disk, after all its
-    // writes were tried; `text` says where, why and what to do.
+    // The first store of this run that did not reach the disk; `text` says
+    // where, why and what to do.
     void storeFailed(const QString &text);
     // The first store of this run that had to set the settings file's original
     // aside to go through; `text` says where the original is.

@@ -23,14 +23,15 @@ QStringList RegistryStockStore::texts(const QStringList &keys) const
     return found;
 }
 
-StockStore::Saved RegistryStockStore::save(const QString &key, const QString &text)
+StockStore::Saved RegistryStockStore::save(const Texts &keyTexts)
 {
     {
         QSettings settings(place, QSettings::NativeFormat);
-        settings.setValue(group + key, text);
+        for (auto it = keyTexts.cbegin(); it != keyTexts.cend(); ++it)
+            settings.setValue(group + it.key(), it.value());
         settings.sync();
     }
-    if (StockStore::text(key) == text)
+    if (texts(keyTexts.keys()) == keyTexts.values())
         return {};
     return failure(place + QStringLiteral("\\Settings"),
                    QStringLiteral("レジストリに書き込めませんでした（書き込みの権限がないか、"

@@ -1,20 +1,26 @@
 // SPDX-License-Identifier: MIT
 #include "stock/settingsstockstore.h"
 
+#include "stock/settingsplan.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStorageInfo>
-#include <QTemporaryDir>
 
 #include <fcntl.h>
 #include <unistd.h>
 
 namespace {
 const QString group = QStringLiteral("Settings/");
-}
+// How long a save waits for another copy's: a store of a large file takes a
+// second or two.
+constexpr int lockWait = 5000;
+} // namespace
 
 std::unique_ptr<StockStore> StockStore::user()
 {
@@ -41,18 +47,27 @@ QStringList SettingsStockStore::texts(const QStringList &keys) const
     return found;
 }
 
-StockStore::Saved SettingsStockStore::save(const QString &key, const QString &text)
+StockStore::Saved SettingsStockStore::save(const Texts &keyTexts)
 {
     if (const QString why = whyNotWritable(); !why.isEmpty())
         return failure(why);
+    QLockFile lock(m_fileName + QStringLiteral(".lock"));
+    if (!lock.tryLock(lockWait))
+        return failure(whyNotLocked(lock));
     const std::optional<QByteArray> original = readBytes();
     if (!original)
         return failure(QStringLiteral("設定ファイルを最後まで読めなかったので、中身を失わない"
                                       "よう書き換えずにそのままにしました。ファイルを別の場所へ"
                                       "写せるか（ディスクが傷んでいないか）確かめてください。"));
-    const std::optional<Reading> planned = reading(*original, key, text);
+    const SettingsPlan plan(*original, keyTexts);
+    if (!plan.isReady())
+        return failure(
+            QStringLiteral("新しい設定ファイルは一時フォルダー %1 で作ってから置き換えますが、"
+                           "そこで作れませんでした（いっぱいか、書き込めません）。一時フォルダー"
+                           "（環境変数 TMPDIR）の空きと書き込みの権限を確かめてください。")
+                .arg(QDir::toNativeSeparators(QDir::tempPath())));
     QString kept;
-    if (planned && !keepsLines(*original, planned->rewritten, key)) {
+    if (plan.needsCopy()) {
         kept = keepOriginal(*original);
         if (kept.isEmpty())
             return failure(
@@ -62,74 +77,20 @@ StockStore::Saved SettingsStockStore::save(const QString &key, const QString &te
                                "てください。")
                     .arg(QDir::toNativeSeparators(QFileInfo(m_fileName).absolutePath())));
     }
-    bool synced = false;
-    if (planned) {
-        QSettings settings(m_fileName, QSettings::IniFormat);
-        // A value that QSettings failed to write stays pending in its cache of
-        // the file and would go out with the next save of any key, behind the
-        // user's back. It takes back what the file holds now.
-        for (const QString &unwritten : std::as_const(m_unwritten)) {
-            if (planned->keys.contains(unwritten))
-                settings.setValue(group + unwritten, planned->keys.value(unwritten));
-            else
-                settings.remove(group + unwritten);
-        }
-        settings.setValue(group + key, text);
-        settings.sync();
-        synced = settings.status() != QSettings::AccessError;
+    if (!commit(plan.rewritten())) {
+        QString why = whyNotWritten();
+        if (!kept.isEmpty())
+            why += QStringLiteral("元の設定ファイルは %1 に写してあります。")
+                       .arg(QDir::toNativeSeparators(kept));
+        return failure(why);
     }
-    // QSettings keeps the first error it met, such as the format error it takes a
-    // byte order mark for, so its status alone can hide a failed write.
-    const std::optional<QByteArray> now = synced ? readBytes() : std::nullopt;
-    if (const std::optional<Reading> back = now ? reading(*now) : std::nullopt;
-        back && back->keys.value(key) == text) {
-        m_unwritten.clear();
-        syncFolder();
-        if (kept.isEmpty())
-            return {};
-        return {true,
-                QStringLiteral("設定ファイル %1 には、Tinvue が書き戻すと変わってしまう行"
-                               "（コメントや読めない行）があったので、元のファイルを %2 "
-                               "に残してから、ストックの色を保存しました。")
-                    .arg(QDir::toNativeSeparators(m_fileName), QDir::toNativeSeparators(kept))};
-    }
-    m_unwritten.insert(key);
-    const QFileInfo target(QFileInfo(m_fileName).canonicalFilePath());
-    if (QStorageInfo(target.absolutePath()).bytesAvailable() < target.size() + 4096)
-        return failure(
-            QStringLiteral("ディスクがいっぱいです。不要なファイルを消して空きを作ってください。"));
-    return failure(
-        QStringLiteral("書き込みの途中でエラーが起きました。ディスクの状態を確かめてください。"));
-}
-
-bool SettingsStockStore::keepsLines(const QByteArray &original, const QByteArray &rewritten,
-                                    const QString &key)
-{
-    const auto lines = [](QByteArray bytes) {
-        if (bytes.startsWith("\xEF\xBB\xBF"))
-            bytes.remove(0, 3);
-        QByteArrayList list = bytes.split('\n');
-        for (QByteArray &line : list) {
-            if (line.endsWith('\r'))
-                line.chop(1);
-        }
-        return list;
-    };
-    // How often each line stands in the rewritten file; a line twice in the
-    // original must be there twice.
-    QHash<QByteArray, int> left;
-    for (const QByteArray &line : lines(rewritten))
-        ++left[line];
-    const QByteArray own = key.toUtf8() + '=';
-    for (const QByteArray &line : lines(original)) {
-        if (line.trimmed().isEmpty() || line.startsWith(own))
-            continue;
-        // QSettings joins a group given in pieces under one heading.
-        const bool heading = line.startsWith('[') && line.endsWith(']');
-        if (heading ? !left.contains(line) : --left[line] < 0)
-            return false;
-    }
-    return true;
+    syncFolder();
+    if (kept.isEmpty())
+        return {};
+    return {true, QStringLiteral("設定ファイル %1 には、Tinvue が書き戻すと変わってしまう行"
+                                 "（コメントや読めない行）があったので、元のファイルを %2 "
+                                 "に残してから、ストックの色を保存しました。")
+                      .arg(QDir::toNativeSeparators(m_fileName), QDir::toNativeSeparators(kept))};
 }
 
 // A folder, a pipe or a device in the file's place is no store; opening a pipe
@@ -140,8 +101,7 @@ bool SettingsStockStore::isPlainFileOrMissing() const
     return file.isFile() || (!file.exists() && !file.isSymLink());
 }
 
-// Checked before QSettings is given the value, so that a file that must be left
-// alone never gets a pending value in QSettings' cache.
+// Checked before anything is written beside the file, the lock included.
 QString SettingsStockStore::whyNotWritable() const
 {
     const QFileInfo file(m_fileName);
@@ -157,8 +117,8 @@ QString SettingsStockStore::whyNotWritable() const
     const QString folder = file.absolutePath();
     if (!QDir().mkpath(folder))
         return whyFolderMissing(folder);
-    // QSettings puts its lock file beside the name and the new file beside the
-    // link's target, and renames it there.
+    // The lock file goes beside the name, the new file beside the link's target,
+    // where it is renamed.
     const QString targetFolder =
         file.exists() ? QFileInfo(file.canonicalFilePath()).absolutePath() : folder;
     for (const QString &dir : {folder, targetFolder}) {
@@ -193,67 +153,56 @@ QString SettingsStockStore::whyFolderMissing(const QString &folder) const
         .arg(QDir::toNativeSeparators(folder), QDir::toNativeSeparators(existing.filePath()));
 }
 
+QString SettingsStockStore::whyNotLocked(const QLockFile &lock) const
+{
+    if (lock.error() != QLockFile::LockFailedError)
+        return whyNotWritten();
+    return QStringLiteral("ほかに動いている Tinvue が設定ファイルを書き換えたまま終わりません"
+                          "（目印のファイル %1 があります）。その Tinvue を終えてください。")
+        .arg(QDir::toNativeSeparators(m_fileName + QStringLiteral(".lock")));
+}
+
+QString SettingsStockStore::whyNotWritten() const
+{
+    const QFileInfo target(QFileInfo(m_fileName).canonicalFilePath());
+    if (QStorageInfo(target.absolutePath()).bytesAvailable() < target.size() + 4096)
+        return QStringLiteral(
+            "ディスクがいっぱいです。不要なファイルを消して空きを作ってください。");
+    return QStringLiteral("書き込みの途中でエラーが起きました。ディスクの状態を確かめてください。");
+}
+
 // The file's bytes, none for a missing file, or nothing when it cannot be read whole.
 std::optional<QByteArray> SettingsStockStore::readBytes() const
 {
-    QFile existing(m_fileName);
-    if (!existing.exists())
+    if (!QFileInfo::exists(m_fileName))
         return QByteArray();
-    if (!existing.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray data = existing.readAll();
-    if (existing.error() != QFile::NoError)
-        return std::nullopt;
-    return data;
+    return SettingsPlan::readWhole(m_fileName);
 }
 
-// QSettings keeps what it parsed of a file in a per-process cache, so the bytes
-// are parsed, and written, under a name of their own.
-std::optional<SettingsStockStore::Reading>
-SettingsStockStore::reading(QByteArray bytes, const QString &key, const QString &text)
-{
-    // A UTF-8 byte order mark is no data: QSettings reads past it, yet reports it
-    // as a format error, and leaves it out when it writes the file back.
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes.remove(0, 3);
-    QTemporaryDir folder;
-    QFile copy(folder.filePath(QStringLiteral("copy.conf")));
-    if (!folder.isValid() || !copy.open(QIODevice::WriteOnly) ||
-        copy.write(bytes) != bytes.size() || !copy.flush())
-        return std::nullopt;
-    copy.close();
-    Reading found;
-    {
-        QSettings probe(copy.fileName(), QSettings::IniFormat);
-        probe.beginGroup(group);
-        for (const QString &stored : probe.childKeys())
-            found.keys.insert(stored, probe.value(stored).toString());
-        probe.endGroup();
-        if (key.isEmpty())
-            return found;
-        probe.setValue(group + key, text);
-    }
-    if (!copy.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    found.rewritten = copy.readAll();
-    return found;
-}
-
-// A copy of the file's bytes beside it, under a name that no earlier copy has;
-// its path, or empty text when it could not be made whole.
+// A copy of the file's bytes beside it: an earlier copy that holds them, or a
+// new one under a name that no earlier copy has, made with the file's
+// permissions from the start, since the file may be private. Its path, or empty
+// text when it could not be made whole.
 QString SettingsStockStore::keepOriginal(const QByteArray &bytes) const
 {
+    const QFileInfo file(m_fileName);
+    const QFileInfoList earlier =
+        file.dir().entryInfoList({file.fileName() + QStringLiteral(".*.bak")}, QDir::Files);
+    for (const QFileInfo &copy : earlier) {
+        QFile f(copy.filePath());
+        if (copy.size() == bytes.size() && f.open(QIODevice::ReadOnly) && f.readAll() == bytes)
+            return copy.filePath();
+    }
     const QString stem = m_fileName + QLatin1Char('.') +
                          QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd_HHmmss"));
     for (int n = 1; n <= 99; ++n) {
         QFile copy(stem + (n > 1 ? QStringLiteral("-%1").arg(n) : QString()) +
                    QStringLiteral(".bak"));
-        if (!copy.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        if (!copy.open(QIODevice::WriteOnly | QIODevice::NewOnly, file.permissions())) {
             if (copy.exists())
                 continue;
             return QString();
         }
-        copy.setPermissions(QFileInfo(m_fileName).permissions());
         if (copy.write(bytes) == bytes.size() && copy.flush() && ::fsync(copy.handle()) == 0)
             return copy.fileName();
         copy.remove();
@@ -262,13 +211,29 @@ QString SettingsStockStore::keepOriginal(const QByteArray &bytes) const
     return QString();
 }
 
+// The new file in place of the old, whole or not at all.
+bool SettingsStockStore::commit(const QByteArray &bytes) const
+{
+    QSaveFile file(m_fileName);
+    // Qt 6.4's QSaveFile puts its file in place even after the full disk cut a
+    // write short; unbuffered, the count that write() returns tells. A disk that
+    // reports a failure only when the data go out fails the flush.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    if (file.write(bytes) != bytes.size() || ::fdatasync(file.handle()) != 0) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
 StockStore::Saved SettingsStockStore::failure(const QString &why) const
 {
     return StockStore::failure(QDir::toNativeSeparators(m_fileName), why);
 }
 
-// QSettings puts the new file in place by renaming it; the rename survives a
-// power cut only once the folder itself is on disk.
+// The new file is put in place by renaming it; the rename survives a power cut
+// only once the folder itself is on disk.
 void SettingsStockStore::syncFolder() const
 {
     const QString folder = QFileInfo(QFileInfo(m_fileName).canonicalFilePath()).absolutePath();

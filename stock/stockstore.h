@@ -3,6 +3,7 @@
 
 #include "widgets/colorvalue.h"
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -26,16 +27,20 @@ public:
     // What a save came to, and what the user should hear of it.
     struct Saved
     {
-        // Whether the text is on disk. When it is not, `message` names the store,
-        // says why it could not take the text and what to do about it.
+        // Whether the texts are on disk. When they are not, `message` names the
+        // store, says why it could not take them and what to do about it.
         bool onDisk = true;
         // Empty when there is nothing to tell. For a save that is on disk: where
         // the store kept what it could not carry over.
         QString message;
     };
 
-    // Replaces the key's text.
-    virtual Saved save(const QString &key, const QString &text) = 0;
+    // Texts by key: a slot's three, for one save.
+    using Texts = QMap<QString, QString>;
+
+    // Replaces the texts of the keys together. A store behind a file replaces the
+    // file once for them all: all of them reach the disk, or none does.
+    virtual Saved save(const Texts &keyTexts) = 0;
 
     // "ColorStock_05R" for the red component of slot 5.
     static QString key(int slot, ColorValue::Component component);

@@ -11,7 +11,39 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <dlfcn.h>
+#include <sys/stat.h>
+
 using Colors = QMap<int, quint32>; // slot -> color value; every other slot white
+
+namespace {
+// Faults of the disk planted under Qt: while `renamedFile` is set, renames onto
+// it fail as on a full disk; with `modesFixed`, no file's mode can be changed,
+// as on a file system that keeps none.
+QByteArray renamedFile;
+bool modesFixed = false;
+
+template <typename Function> Function *next(const char *name)
+{
+    return reinterpret_cast<Function *>(dlsym(RTLD_NEXT, name));
+}
+} // namespace
+
+extern "C" int rename(const char *from, const char *to) noexcept
+{
+    static const auto real = next<int(const char *, const char *)>("rename");
+    return to == renamedFile ? (errno = ENOSPC, -1) : real(from, to);
+}
+extern "C" int chmod(const char *path, mode_t mode) noexcept
+{
+    static const auto real = next<int(const char *, mode_t)>("chmod");
+    return modesFixed ? (errno = EPERM, -1) : real(path, mode);
+}
+extern "C" int fchmod(int fd, mode_t mode) noexcept
+{
+    static const auto real = next<int(int, mode_t)>("fchmod");
+    return modesFixed ? (errno = EPERM, -1) : real(fd, mode);
+}
 
 // The stock of a real window on the real settings file in a folder of its own.
 class ColorStockTest : public QObject
@@ -75,6 +107,8 @@ private slots:
     }
     void cleanup()
     {
+        renamedFile.clear();
+        modesFixed = false;
         const QString folder = m_config.filePath(QStringLiteral("Tinvue"));
         QVERIFY(QFile::remove(folder) || QDir(folder).removeRecursively());
     }
@@ -115,6 +149,43 @@ private slots:
         // On disk as soon as the press returns. (A restart reads it back in
         // e2e/cases/stockreliability.sh.)
         QCOMPARE(stored(), "[Settings]\nColorStock_05B=30\nColorStock_05G=20\nColorStock_05R=10\n");
+    }
+
+    // A file with a comment is copied before a store, once for the same bytes
+    // however often the store then fails, and private from the start: here the
+    // disk cannot change a file's mode, and fails the stores until it is mended.
+    void shouldCopyTheOriginalOnceWithItsMode()
+    {
+        const QByteArray original = "; mine\n[Settings]\n" + keys("01", "1 2 3");
+        QFile f(m_file);
+        QVERIFY(QDir(m_config.path()).mkpath("Tinvue") &&
+                f.open(QIODevice::WriteOnly, QFile::ReadOwner | QFile::WriteOwner) &&
+                f.write(original) && f.flush());
+        Form1 w;
+        auto *stock = w.findChild<ColorStock *>();
+        QObject::disconnect(stock, nullptr, &w, nullptr); // no modal boxes
+        QSignalSpy told(stock, &ColorStock::storeFailed);
+        const mode_t mask = umask(022);
+        renamedFile = QFile::encodeName(m_file);
+        modesFixed = true;
+        press(w, Qt::RightButton);
+        press(w, Qt::RightButton);
+        renamedFile.clear();
+        press(w, Qt::RightButton);
+        umask(mask);
+        const QStringList copies =
+            QDir(m_config.filePath("Tinvue")).entryList({"Tinvue.conf.*.bak"});
+        QCOMPARE(copies.size(), 1);
+        const QString copy = m_config.filePath("Tinvue/" + copies[0]);
+        QFile kept(copy);
+        QVERIFY(kept.open(QIODevice::ReadOnly) && kept.readAll() == original);
+        struct stat st;
+        QVERIFY(::stat(QFile::encodeName(copy), &st) == 0);
+        QCOMPARE(st.st_mode & 07777, 0600u);
+        QCOMPARE(told.count(), 1);
+        QVERIFY2(told[0][0].toString().contains(copy), qPrintable(told[0][0].toString()));
+        QCOMPARE(stored(), "[Settings]\nColorStock_01B=3\nColorStock_01G=2\nColorStock_01R=1\n"
+                           "ColorStock_05B=30\nColorStock_05G=20\nColorStock_05R=10\n");
     }
 
     void shouldLoadTheStoredComponentsOnLeftPress_data()
