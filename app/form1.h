@@ -31,6 +31,7 @@ protected:
 
 private:
     void Form_Load();
+    void centerFrame();
     void Command1_Click();
     void menu_e_00_Click();
     void menu_v_00_00_Click();
