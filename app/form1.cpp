@@ -139,6 +139,15 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
+void Form1::changeEvent(QEvent *event)
+{
+    // The window's size is fixed. Qt's own title bar on Wayland offers to maximize it all
+    // the same, which would only move it to the corner: it stays as it is.
+    if (event->type() == QEvent::WindowStateChange && isMaximized())
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+    QMainWindow::changeEvent(event);
+}
+
 void Form1::Command1_Click()
 {
     m_editor->CopyCode();

@@ -40,6 +40,11 @@ private slots:
             visited += ' ' + QApplication::focusWidget()->objectName();
         }
         QCOMPARE(visited, "VScroll1 VScroll2 VScroll3 Text1 Command1 VScroll1"_L1);
+        // Qt's own title bar on Wayland offers to maximize even a fixed window.
+        const QRect shown = w.geometry();
+        w.setWindowState(Qt::WindowMaximized);
+        QCOMPARE(w.windowState(), Qt::WindowNoState);
+        QCOMPARE(w.geometry(), shown);
     }
 
     // Each bar's chain runs inside its assignment and writes its own label only, and
