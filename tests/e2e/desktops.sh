@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # End-to-end tests of the installed package under the Wayland compositors of the
-# common desktops, each with XWayland and nested in a private X display: GNOME's
+# common desktops, each with XWayland and nested in an X display of its own: GNOME's
 # mutter, KDE's kwin_wayland and sway (wlroots). In each, Tinvue starts on the
 # platform that suits the desktop: X11 where its window manager keeps windows on top,
 # and there F4 keeps it above a window raised afterwards and F5 releases it, and its
