@@ -48,7 +48,7 @@ public:
         const auto *notify = reinterpret_cast<const xcb_property_notify_event_t *>(event);
         if (notify->window == m_window && notify->atom == m_property) {
             qApp->removeNativeEventFilter(this);
-            // Qt reads the event after this filter and only then forgets what it knew.
+            // Qt handles the event after this filter, and only then reads the frame anew.
             QMetaObject::invokeMethod(
                 this,
                 [this] {
