@@ -102,7 +102,7 @@ stop_desktop() {
   [ -z "${desktop_pid:-}" ] ||
     { kill -9 -- -"$desktop_pid" $(cat "$desktop_dir/first" 2>/dev/null) "$xvfb_pid"
       wait "$desktop_pid" "$xvfb_pid"; } 2>/dev/null
-  desktop_pid=
+  desktop_pid= xvfb_pid=
 }
 
 # until_ok COMMAND...: COMMAND's success within ten seconds.
