@@ -6,6 +6,7 @@
 #include "editor/clipboardkeeper.h"
 #include "editor/coloreditor.h"
 #include "placement/formtop.h"
+#include "placement/windowmanager.h"
 #include "stock/colorstock.h"
 #include "stock/stockstore.h"
 #include "widgets/colorpanel.h"
@@ -95,20 +96,30 @@ void Form1::showCentered()
 {
     adjustSize();
     // The window manager frames the window only as it maps it, so for now the client
-    // area is centred; the first expose centres the frame once its size is known.
+    // area is centred; the frame is centred once its size is known: at the first
+    // expose, or when the window manager tells it later.
     move(screen()->availableGeometry().center() - rect().center());
     control<QWidget>("VScroll1")->setFocus();
+    // The window manager reads the desktop entry's name as it maps the window.
+    winId();
+    WindowManager::nameDesktopEntry(*windowHandle());
     show();
     windowHandle()->installEventFilter(this);
+    WindowManager::whenFramed(*windowHandle(), [this] { centerFrame(); });
+}
+
+void Form1::centerFrame()
+{
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen()->availableGeometry().center());
+    move(frame.topLeft());
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == windowHandle() && event->type() == QEvent::Expose) {
         windowHandle()->removeEventFilter(this);
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen()->availableGeometry().center());
-        move(frame.topLeft());
+        centerFrame();
     }
     // A focused button is pressed by Enter as by Space; a tool button knows only Space.
     if (event->type() == QEvent::KeyPress && watched->objectName() == QLatin1String("Command1")) {
@@ -126,6 +137,15 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
             return true; // Not claimed by the box, so the window's shortcut runs.
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1::changeEvent(QEvent *event)
+{
+    // The window's size is fixed. Qt's own title bar on Wayland offers to maximize it all
+    // the same, which would only move it to the corner: it stays as it is.
+    if (event->type() == QEvent::WindowStateChange && isMaximized())
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+    QMainWindow::changeEvent(event);
 }
 
 void Form1::Command1_Click()

@@ -28,9 +28,11 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void Form_Load();
+    void centerFrame();
     void Command1_Click();
     void menu_e_00_Click();
     void menu_v_00_00_Click();

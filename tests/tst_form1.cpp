@@ -40,6 +40,11 @@ private slots:
             visited += ' ' + QApplication::focusWidget()->objectName();
         }
         QCOMPARE(visited, "VScroll1 VScroll2 VScroll3 Text1 Command1 VScroll1"_L1);
+        // Qt's own title bar on Wayland offers to maximize even a fixed window.
+        const QRect shown = w.geometry();
+        w.setWindowState(Qt::WindowMaximized);
+        QCOMPARE(w.windowState(), Qt::WindowNoState);
+        QCOMPARE(w.geometry(), shown);
     }
 
     // Each bar's chain runs inside its assignment and writes its own label only, and
@@ -97,7 +102,7 @@ private slots:
     }
 
     // Always on top through SetTopMost and the View menu, and the choice of the X11
-    // platform on Wayland, where only X11 lets a program keep its window above others.
+    // platform on Wayland where its window manager keeps a window above others.
     void shouldMoveTheMarksWithTheState()
     {
         // Whether the window system keeps the window on top is seen end to end
@@ -125,25 +130,41 @@ private slots:
         }
     }
 
-    void shouldRunAsX11ProgramOnWaylandWhereItCan_data()
+    // The X11 window manager is asked only where its answer decides.
+    void shouldRunAsX11ProgramOnWaylandWhereItKeepsTheWindowOnTop_data()
     {
         QTest::addColumn<QString>("variables");
+        QTest::addColumn<bool>("offersAbove");
         QTest::addColumn<QByteArray>("platform");
-        QTest::newRow("Wayland with X11") << "WAYLAND_DISPLAY=w-0 DISPLAY=:0" << QByteArray("xcb");
-        QTest::newRow("Wayland session with X11")
-            << "XDG_SESSION_TYPE=wayland DISPLAY=:1" << QByteArray("xcb");
-        QTest::newRow("Wayland without X11") << "WAYLAND_DISPLAY=w-0" << QByteArray();
-        QTest::newRow("X11 session") << "DISPLAY=:0 XDG_SESSION_TYPE=x11" << QByteArray();
-        QTest::newRow("the user's choice")
-            << "WAYLAND_DISPLAY=w DISPLAY=:0 QT_QPA_PLATFORM=wayland" << QByteArray();
+        QTest::addColumn<bool>("asked");
+        QTest::newRow("GNOME, KDE")
+            << "WAYLAND_DISPLAY=w-0 DISPLAY=:0" << true << QByteArray("xcb") << true;
+        QTest::newRow("Wayland session by its type")
+            << "XDG_SESSION_TYPE=wayland DISPLAY=:1" << true << QByteArray("xcb") << true;
+        QTest::newRow("wlroots") << "WAYLAND_DISPLAY=w-0 DISPLAY=:0" << false
+                                 << QByteArray("wayland;xcb") << true;
+        QTest::newRow("Wayland without X11")
+            << "WAYLAND_DISPLAY=w-0" << true << QByteArray("wayland;xcb") << false;
+        QTest::newRow("X11 session")
+            << "DISPLAY=:0 XDG_SESSION_TYPE=x11" << true << QByteArray() << false;
+        QTest::newRow("the user's choice") << "WAYLAND_DISPLAY=w DISPLAY=:0 QT_QPA_PLATFORM=wayland"
+                                           << true << QByteArray() << false;
     }
-    void shouldRunAsX11ProgramOnWaylandWhereItCan()
+    void shouldRunAsX11ProgramOnWaylandWhereItKeepsTheWindowOnTop()
     {
         QFETCH(QString, variables);
+        QFETCH(bool, offersAbove);
         QProcessEnvironment environment;
         for (const QString &v : variables.split(' '))
             environment.insert(v.section('=', 0, 0), v.section('=', 1));
-        QTEST(PlatformChoice::platformFor(environment), "platform");
+        bool asked = false;
+        QTEST(PlatformChoice::platformFor(environment,
+                                          [&] {
+                                              asked = true;
+                                              return offersAbove;
+                                          }),
+              "platform");
+        QTEST(asked, "asked");
     }
 };
 
