@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "editor/clipboardkeeper.h"
 
+#include "widgets/x11.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QProcess>
-
-#include <xcb/xcb.h>
 
 namespace {
 // Long enough for the tool to read the text and move to the background, short
@@ -15,19 +15,13 @@ constexpr int handOverTimeoutMs = 1500;
 // Whether an X11 clipboard manager will take the clipboard's text over.
 bool managerRunning(xcb_connection_t *connection)
 {
-    static const char name[] = "CLIPBOARD_MANAGER";
-    xcb_intern_atom_reply_t *atom = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 1, sizeof name - 1, name), nullptr);
-    if (!atom)
+    const xcb_atom_t manager = X11::atom(connection, "CLIPBOARD_MANAGER", false);
+    if (manager == XCB_NONE)
         return false;
-    const bool running = atom->atom != XCB_NONE && [&] {
-        xcb_get_selection_owner_reply_t *owner = xcb_get_selection_owner_reply(
-            connection, xcb_get_selection_owner(connection, atom->atom), nullptr);
-        const bool found = owner && owner->owner != XCB_NONE;
-        free(owner);
-        return found;
-    }();
-    free(atom);
+    xcb_get_selection_owner_reply_t *owner = xcb_get_selection_owner_reply(
+        connection, xcb_get_selection_owner(connection, manager), nullptr);
+    const bool running = owner && owner->owner != XCB_NONE;
+    free(owner);
     return running;
 }
 
@@ -44,8 +38,7 @@ QStringList keeperCommand()
         !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         return {QStringLiteral("wl-copy"), QStringLiteral("--type"),
                 QStringLiteral("text/plain;charset=utf-8")};
-    if (platform == QLatin1String("xcb") &&
-        !managerRunning(qApp->nativeInterface<QNativeInterface::QX11Application>()->connection()))
+    if (platform == QLatin1String("xcb") && !managerRunning(X11::connection()))
         return {QStringLiteral("xclip"),       QStringLiteral("-selection"),
                 QStringLiteral("clipboard"),   QStringLiteral("-target"),
                 QStringLiteral("UTF8_STRING"), QStringLiteral("-in")};

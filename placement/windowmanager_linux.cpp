@@ -1,33 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "placement/windowmanager.h"
 
+#include "widgets/x11.h"
+
 #include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
 #include <QWindow>
 
-#include <xcb/xcb.h>
-
-#include <cstring>
-
 namespace {
-// The X11 connection of Qt's platform, or none on another platform (offscreen has the
-// interface, without a connection).
-xcb_connection_t *x11Connection()
-{
-    auto *x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
-}
-
-xcb_atom_t atom(xcb_connection_t *connection, const char *name)
-{
-    xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(strlen(name)), name),
-        nullptr);
-    const xcb_atom_t found = reply ? reply->atom : XCB_NONE;
-    free(reply);
-    return found;
-}
-
 // Watches the X11 events for the first change of one property of one window.
 class PropertyWatch : public QObject, public QAbstractNativeEventFilter
 {
@@ -70,19 +50,19 @@ private:
 namespace WindowManager {
 void nameDesktopEntry(QWindow &window)
 {
-    xcb_connection_t *connection = x11Connection();
+    xcb_connection_t *connection = X11::connection();
     if (!connection)
         return;
     const QByteArray name = QGuiApplication::desktopFileName().toUtf8();
     xcb_change_property(
         connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window.winId()),
-        atom(connection, "_KDE_NET_WM_DESKTOP_FILE"), atom(connection, "UTF8_STRING"), 8,
+        X11::atom(connection, "_KDE_NET_WM_DESKTOP_FILE"), X11::atom(connection, "UTF8_STRING"), 8,
         static_cast<uint32_t>(name.size()), name.constData());
 }
 
 void whenFramed(QWindow &window, std::function<void()> framed)
 {
-    if (xcb_connection_t *connection = x11Connection())
-        new PropertyWatch(window, atom(connection, "_NET_FRAME_EXTENTS"), std::move(framed));
+    if (xcb_connection_t *connection = X11::connection())
+        new PropertyWatch(window, X11::atom(connection, "_NET_FRAME_EXTENTS"), std::move(framed));
 }
 } // namespace WindowManager

@@ -6,7 +6,6 @@
 namespace {
 const QString place =
     QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\Tinvue");
-const QString group = QStringLiteral("Settings/");
 } // namespace
 
 std::unique_ptr<StockStore> StockStore::user()
@@ -19,7 +18,7 @@ QStringList RegistryStockStore::texts(const QStringList &keys) const
     const QSettings settings(place, QSettings::NativeFormat);
     QStringList found;
     for (const QString &key : keys)
-        found << settings.value(group + key).toString();
+        found << settings.value(section + key).toString();
     return found;
 }
 
@@ -28,7 +27,7 @@ StockStore::Saved RegistryStockStore::save(const Texts &keyTexts)
     {
         QSettings settings(place, QSettings::NativeFormat);
         for (auto it = keyTexts.cbegin(); it != keyTexts.cend(); ++it)
-            settings.setValue(group + it.key(), it.value());
+            settings.setValue(section + it.key(), it.value());
         settings.sync();
     }
     if (texts(keyTexts.keys()) == keyTexts.values())

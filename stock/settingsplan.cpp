@@ -9,8 +9,12 @@
 #include <algorithm>
 
 namespace {
-const QString group = QStringLiteral("Settings/");
-const QByteArray byteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
+// A UTF-8 byte order mark is no data: QSettings reads past it, yet reports it as
+// a format error, and leaves it out when it writes the file back.
+QByteArray withoutByteOrderMark(const QByteArray &bytes)
+{
+    return bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
+}
 
 // The bytes that QSettings writes back for `bytes` with the keys set, made under
 // `fileName`; nothing when the temporary folder failed.
@@ -24,7 +28,7 @@ std::optional<QByteArray> rewrite(const QByteArray &bytes, const StockStore::Tex
     {
         QSettings probe(fileName, QSettings::IniFormat);
         for (auto it = keyTexts.cbegin(); it != keyTexts.cend(); ++it)
-            probe.setValue(group + it.key(), it.value());
+            probe.setValue(StockStore::section + it.key(), it.value());
         probe.sync();
         if (probe.status() == QSettings::AccessError)
             return std::nullopt;
@@ -35,10 +39,7 @@ std::optional<QByteArray> rewrite(const QByteArray &bytes, const StockStore::Tex
 
 SettingsPlan::SettingsPlan(const QByteArray &original, const StockStore::Texts &keyTexts)
 {
-    // A UTF-8 byte order mark is no data: QSettings reads past it, yet reports it
-    // as a format error, and leaves it out when it writes the file back.
-    const QByteArray bytes =
-        original.startsWith(byteOrderMark) ? original.mid(byteOrderMark.size()) : original;
+    const QByteArray bytes = withoutByteOrderMark(original);
     QTemporaryDir folder;
     if (!folder.isValid())
         return;
@@ -59,7 +60,7 @@ SettingsPlan::SettingsPlan(const QByteArray &original, const StockStore::Texts &
         return;
     const QSettings reading(check, QSettings::IniFormat);
     for (auto it = keyTexts.cbegin(); it != keyTexts.cend(); ++it) {
-        if (reading.value(group + it.key()).toString() != it.value())
+        if (reading.value(StockStore::section + it.key()).toString() != it.value())
             return;
     }
     m_rewritten = *written;
@@ -71,8 +72,7 @@ bool SettingsPlan::keepsLines(const QByteArray &original, const QByteArray &rewr
                               const QStringList &keys)
 {
     const auto lines = [](const QByteArray &bytes) {
-        QByteArrayList list =
-            (bytes.startsWith(byteOrderMark) ? bytes.mid(byteOrderMark.size()) : bytes).split('\n');
+        QByteArrayList list = withoutByteOrderMark(bytes).split('\n');
         for (QByteArray &line : list) {
             if (line.endsWith('\r'))
                 line.chop(1);

@@ -16,7 +16,6 @@
 #include <unistd.h>
 
 namespace {
-const QString group = QStringLiteral("Settings/");
 // How long a save waits for another copy's: a store of a large file takes a
 // second or two.
 constexpr int lockWait = 5000;
@@ -43,7 +42,7 @@ QStringList SettingsStockStore::texts(const QStringList &keys) const
     }
     const QSettings settings(m_fileName, QSettings::IniFormat);
     for (const QString &key : keys)
-        found << settings.value(group + key).toString();
+        found << settings.value(section + key).toString();
     return found;
 }
 

@@ -3,6 +3,8 @@
 
 #include <QStringBuilder>
 
+const QString StockStore::section = QStringLiteral("Settings/");
+
 QString StockStore::key(int slot, ColorValue::Component component)
 {
     static const char letters[] = {'R', 'G', 'B'};

@@ -44,6 +44,8 @@ public:
 
     // "ColorStock_05R" for the red component of slot 5.
     static QString key(int slot, ColorValue::Component component);
+    // The section of every key, as QSettings names it before the key.
+    static const QString section;
 
     // Where this desktop keeps a user's settings: the registry on Windows, a
     // settings file elsewhere.
